@@ -1,0 +1,7 @@
+#include "authoring/documents/documentos.h"
+
+namespace pravo {
+
+void RegistraDocumentos() {}
+
+}  // namespace pravo

@@ -1,0 +1,7 @@
+#include "authoring/editors/editores.h"
+
+namespace pravo {
+
+void RegistraEditores() {}
+
+}  // namespace pravo

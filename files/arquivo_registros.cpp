@@ -1,0 +1,184 @@
+#include "files/arquivo_registros.h"
+
+#include "files/pastas.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <vector>
+
+namespace files {
+
+namespace {
+
+// Records move in blocks of this size when one is inserted or deleted.
+constexpr qint64 kBloco = qint64(1) << 20;
+
+// Why opening `caminho` failed.
+IoError::Kind FalhaAbertura(const QString& caminho, bool criando) {
+  const QFileInfo info(caminho);
+  if (info.exists()) return IoError::Kind::AccessDenied;  // a folder, or no permission
+  if (!criando) return IoError::Kind::FileNotFound;
+  return QFileInfo(info.absolutePath()).isDir() ? IoError::Kind::AccessDenied : IoError::Kind::FileNotFound;
+}
+
+}  // namespace
+
+IoError::IoError(Kind kind, const QString& path) : std::runtime_error(Texto(kind)), kind_(kind), path_(path) {}
+
+const char* IoError::Texto(Kind kind) {
+  switch (kind) {
+    case Kind::FileNotFound: return "File not found";
+    case Kind::AccessDenied: return "Access denied";
+    case Kind::ReadBeyondEnd: return "Read beyond end of file";
+    case Kind::DiskFull: return "Disk full";
+    case Kind::FileNotOpen: return "File not open";
+    case Kind::Other: break;
+  }
+  return "I/O error";
+}
+
+RecordFile::RecordFile(int tamanhoRegistro) : tamanho_(tamanhoRegistro) {
+  if (tamanho_ <= 0) throw std::invalid_argument("record size must be positive");
+}
+
+RecordFile::~RecordFile() = default;
+
+bool RecordFile::aberto() const { return arquivo_ && arquivo_->isOpen(); }
+
+QString RecordFile::caminho() const { return arquivo_ ? arquivo_->fileName() : QString(); }
+
+void RecordFile::Abre(const QString& caminho, bool edicao) {
+  Fecha();
+  const QString real = ResolveCaminho(caminho);
+  auto f = std::make_unique<QFile>(real);
+  if (real.isEmpty() || QFileInfo(real).isDir()) throw IoError(FalhaAbertura(real, edicao), caminho);
+  const QIODevice::OpenMode modo = edicao ? QIODevice::ReadWrite : QIODevice::ReadOnly;
+  if (!edicao && !QFileInfo::exists(real)) throw IoError(IoError::Kind::FileNotFound, caminho);
+  if (!f->open(modo | QIODevice::Unbuffered)) throw IoError(FalhaAbertura(real, edicao), caminho);
+  arquivo_ = std::move(f);
+  edicao_ = edicao;
+}
+
+void RecordFile::AbreLeitura(const QString& caminho) { Abre(caminho, false); }
+
+void RecordFile::AbreEdicao(const QString& caminho) { Abre(caminho, true); }
+
+void RecordFile::Exige() const {
+  if (!aberto()) throw IoError(IoError::Kind::FileNotOpen, QString());
+}
+
+qint64 RecordFile::Conta() const {
+  Exige();
+  return arquivo_->size() / tamanho_;
+}
+
+void RecordFile::LeEm(qint64 pos, char* destino, qint64 n) {
+  if ((arquivo_->pos() != pos && !arquivo_->seek(pos)) || arquivo_->read(destino, n) != n) throw IoError(IoError::Kind::ReadBeyondEnd, caminho());
+}
+
+void RecordFile::EscreveEm(qint64 pos, const char* origem, qint64 n) {
+  if (!edicao_) throw IoError(IoError::Kind::AccessDenied, caminho());
+  if ((arquivo_->pos() != pos && !arquivo_->seek(pos)) || arquivo_->write(origem, n) != n) throw IoError(IoError::Kind::DiskFull, caminho());
+}
+
+void RecordFile::Corta(qint64 tamanhoArquivo) {
+  if (!edicao_) throw IoError(IoError::Kind::AccessDenied, caminho());
+  if (!arquivo_->resize(tamanhoArquivo)) throw IoError(IoError::Kind::AccessDenied, caminho());
+}
+
+QByteArray RecordFile::Normaliza(const QByteArray& registro) const {
+  QByteArray r = registro.left(tamanho_);
+  if (r.size() < tamanho_) r.append(QByteArray(tamanho_ - r.size(), '\0'));
+  return r;
+}
+
+QByteArray RecordFile::Le(qint64 n) {
+  Exige();
+  if (n < 1 || n > Conta()) throw IoError(IoError::Kind::ReadBeyondEnd, caminho());
+  QByteArray r(tamanho_, Qt::Uninitialized);
+  LeEm((n - 1) * tamanho_, r.data(), tamanho_);
+  return r;
+}
+
+void RecordFile::Escreve(qint64 n, const QByteArray& registro) {
+  Exige();
+  if (n < 1 || n > Conta() + 1) throw IoError(IoError::Kind::ReadBeyondEnd, caminho());
+  const QByteArray r = Normaliza(registro);
+  EscreveEm((n - 1) * tamanho_, r.constData(), tamanho_);
+}
+
+void RecordFile::Move(qint64 de, qint64 ate, qint64 deslocamento) {
+  std::vector<char> bloco(static_cast<size_t>(std::min(kBloco, std::max<qint64>(ate - de, 0))));
+  if (deslocamento > 0) {
+    // Upwards: from the end, so no block overwrites bytes not yet moved.
+    for (qint64 fim = ate; fim > de;) {
+      const qint64 ini = std::max(de, fim - kBloco);
+      LeEm(ini, bloco.data(), fim - ini);
+      EscreveEm(ini + deslocamento, bloco.data(), fim - ini);
+      fim = ini;
+    }
+  } else {
+    for (qint64 ini = de; ini < ate;) {
+      const qint64 fim = std::min(ate, ini + kBloco);
+      LeEm(ini, bloco.data(), fim - ini);
+      EscreveEm(ini + deslocamento, bloco.data(), fim - ini);
+      ini = fim;
+    }
+  }
+}
+
+void RecordFile::Insere(qint64 p, const QByteArray& registro) {
+  Exige();
+  const qint64 conta = Conta();
+  if (p < 1 || p > conta + 1) throw IoError(IoError::Kind::ReadBeyondEnd, caminho());
+  if (!edicao_) throw IoError(IoError::Kind::AccessDenied, caminho());
+  Move((p - 1) * tamanho_, conta * tamanho_, tamanho_);
+  const QByteArray r = Normaliza(registro);
+  // A partial record past the old last one lies wholly inside the new last
+  // record, so it is overwritten just as record-by-record moves would do.
+  EscreveEm((p - 1) * tamanho_, r.constData(), tamanho_);
+}
+
+void RecordFile::Apaga(qint64 p) {
+  Exige();
+  const qint64 conta = Conta();
+  if (p < 1 || p > conta) throw IoError(IoError::Kind::ReadBeyondEnd, caminho());
+  if (!edicao_) throw IoError(IoError::Kind::AccessDenied, caminho());
+  Move(p * tamanho_, conta * tamanho_, -tamanho_);
+  Corta((conta - 1) * tamanho_);
+}
+
+void RecordFile::Fecha() {
+  if (arquivo_) arquivo_->close();
+  arquivo_.reset();
+  edicao_ = false;
+}
+
+void RecordFile::Reescreve(const QString& caminho, int tamanhoRegistro, const QList<QByteArray>& registros) {
+  RecordFile arq(tamanhoRegistro);
+  const QString real = ResolveCaminho(caminho);
+  if (real.isEmpty() || QFileInfo(real).isDir()) throw IoError(FalhaAbertura(real, true), caminho);
+  auto f = std::make_unique<QFile>(real);
+  if (!f->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    throw IoError(FalhaAbertura(real, true), caminho);
+  arq.arquivo_ = std::move(f);
+  arq.edicao_ = true;
+  QByteArray tudo;
+  tudo.reserve(static_cast<qsizetype>(registros.size()) * tamanhoRegistro);
+  for (const QByteArray& r : registros) tudo += arq.Normaliza(r);
+  arq.EscreveEm(0, tudo.constData(), tudo.size());
+  arq.Fecha();
+}
+
+QList<QByteArray> LeTodos(const QString& caminho, int tamanhoRegistro) {
+  RecordFile arq(tamanhoRegistro);
+  arq.AbreLeitura(caminho);
+  const qint64 conta = arq.Conta();
+  QList<QByteArray> r;
+  r.reserve(conta);
+  for (qint64 n = 1; n <= conta; ++n) r << arq.Le(n);
+  arq.Fecha();
+  return r;
+}
+
+}  // namespace files

@@ -1,0 +1,93 @@
+// Headerless files of fixed-size records, numbered from 1.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QString>
+#include <memory>
+#include <stdexcept>
+
+namespace files {
+
+// The input/output error of every failing file operation.  what() is the
+// standard text of the failure.
+class IoError : public std::runtime_error {
+ public:
+  enum class Kind { FileNotFound, AccessDenied, ReadBeyondEnd, DiskFull, Other, FileNotOpen };
+  IoError(Kind kind, const QString& path);
+  Kind kind() const { return kind_; }
+  const QString& path() const { return path_; }
+  // "File not found", "Access denied", "Read beyond end of file", "Disk
+  // full", "I/O error", "File not open".
+  static const char* Texto(Kind kind);
+
+ private:
+  Kind kind_;
+  QString path_;
+};
+
+// One record file opened with one record size.  Every failing operation
+// throws IoError.  Paths go through ResolveCaminho (pastas.h), so a path whose
+// exact spelling is missing still finds the file spelt in another case.
+class RecordFile {
+ public:
+  explicit RecordFile(int tamanhoRegistro);
+  ~RecordFile();
+  RecordFile(const RecordFile&) = delete;
+  RecordFile& operator=(const RecordFile&) = delete;
+
+  int tamanho() const { return tamanho_; }
+  bool aberto() const;
+  QString caminho() const;
+
+  // 1. Read-only, the file must exist.
+  void AbreLeitura(const QString& caminho);
+  // 2. Read-write; a missing file is created empty.
+  void AbreEdicao(const QString& caminho);
+  // 3. File size div record size (a partial record at the end is ignored).
+  qint64 Conta() const;
+  // 4. Record n (1-based); n past the count raises ReadBeyondEnd.
+  QByteArray Le(qint64 n);
+  // 5. Rewrites record n in place; n = count + 1 appends.  A record shorter
+  // than the size is padded with zeros, a longer one cut.  Writing a file
+  // opened for reading raises AccessDenied.
+  void Escreve(qint64 n, const QByteArray& registro);
+  // 6. Inserts at 1 <= p <= count + 1; later records move up one place.
+  void Insere(qint64 p, const QByteArray& registro);
+  // 7. Deletes record p (1 <= p <= count); later records move down and the
+  // file is cut after the new last record.
+  // Insert and delete leave the bytes that moving record by record leaves,
+  // but move the records in large blocks.  A position outside its range
+  // raises ReadBeyondEnd and changes nothing.
+  void Apaga(qint64 p);
+  // 8.
+  void Fecha();
+  // 9. Creates the file anew and writes all records in order.
+  static void Reescreve(const QString& caminho, int tamanhoRegistro,
+                        const QList<QByteArray>& registros);
+
+  // Typed helpers over the record types of registros.h.
+  template <class R> R LeRegistro(qint64 n) { return R::DeBytes(Le(n)); }
+  template <class R> void EscreveRegistro(qint64 n, const R& r) { Escreve(n, r.ParaBytes()); }
+
+ private:
+  QByteArray Normaliza(const QByteArray& registro) const;
+  void Exige() const;
+  void Abre(const QString& caminho, bool edicao);
+  // Moves the bytes [de, ate) by `deslocamento` bytes, in large blocks.
+  void Move(qint64 de, qint64 ate, qint64 deslocamento);
+  void LeEm(qint64 pos, char* destino, qint64 n);
+  void EscreveEm(qint64 pos, const char* origem, qint64 n);
+  void Corta(qint64 tamanhoArquivo);
+
+  bool edicao_ = false;
+
+  int tamanho_;
+  std::unique_ptr<QFile> arquivo_;
+};
+
+// Opens, reads every record and closes: the player's way of using a file.
+QList<QByteArray> LeTodos(const QString& caminho, int tamanhoRegistro);
+
+}  // namespace files

@@ -1,0 +1,52 @@
+#include "platform/mensagens.h"
+
+#include <QMessageBox>
+#include <QPalette>
+#include <QWidget>
+
+namespace platform {
+
+namespace {
+
+int Caixa(QWidget* dono, const QString& texto, const QString& titulo, QMessageBox::Icon icone,
+          QMessageBox::StandardButtons botoes, QMessageBox::StandardButton padrao) {
+  QMessageBox caixa(icone, titulo, texto, botoes, dono);
+  caixa.setDefaultButton(padrao);
+  return caixa.exec();
+}
+
+}  // namespace
+
+void MensagemOK(QWidget* dono, const QString& texto, const QString& titulo) {
+  Caixa(dono, texto, titulo, QMessageBox::NoIcon, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void AvisoOK(QWidget* dono, const QString& texto, const QString& titulo) {
+  Caixa(dono, texto, titulo, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool PerguntaSimNao(QWidget* dono, const QString& texto, const QString& titulo) {
+  return Caixa(dono, texto, titulo, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+int PerguntaSimNaoCancela(QWidget* dono, const QString& texto, const QString& titulo) {
+  const int r = Caixa(dono, texto, titulo, QMessageBox::Question,
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+  if (r == QMessageBox::Yes) return 1;
+  if (r == QMessageBox::No) return 0;
+  return -1;
+}
+
+QColor CorDe(uint32_t valor) {
+  return QColor(valor & 0xFF, (valor >> 8) & 0xFF, (valor >> 16) & 0xFF);
+}
+
+void PintaFundo(QWidget* w, uint32_t valor) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, CorDe(valor));
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+}  // namespace platform

@@ -1,0 +1,7 @@
+#include "player/activities/atividades.h"
+
+namespace zelmo {
+
+void RegistraAtividades() {}
+
+}  // namespace zelmo

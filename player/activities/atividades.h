@@ -1,0 +1,8 @@
+// Registers this library's windows (see the dispatcher / the splash's list).
+#pragma once
+
+namespace zelmo {
+
+void RegistraAtividades();
+
+}  // namespace zelmo

@@ -1,0 +1,7 @@
+#include "player/pages/paginas.h"
+
+namespace zelmo {
+
+void RegistraPaginas() {}
+
+}  // namespace zelmo

@@ -1,0 +1,39 @@
+// Answering modal windows from a timer, as Qt's own tests do: exec() blocks,
+// so the answer is scheduled before the call that opens the window.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace apoio {
+
+// Runs `acao` on the next modal window that opens (one that was not already
+// the active modal window when this was called).  Polls every 5 ms; gives up
+// after `limiteMs`.
+void QuandoModal(std::function<void(QWidget*)> acao, int limiteMs = 10000);
+
+// What a message box showed.
+struct Mensagem {
+  QString titulo;
+  QString texto;
+  QMessageBox::Icon icone = QMessageBox::NoIcon;
+  QMessageBox::StandardButtons botoes;
+};
+
+// Answers the next message box with `botao` and records what it showed in
+// `*vista` (when given).
+void RespondeMensagem(QMessageBox::StandardButton botao, Mensagem* vista = nullptr);
+
+// Answers every modal window in turn with the next of the actions, one per
+// window, in order.
+void Respostas(std::vector<std::function<void(QWidget*)>> acoes);
+
+// Spins the event loop until `pronto` or the limit passes; true if pronto.
+bool Espera(std::function<bool()> pronto, int limiteMs = 10000);
+
+}  // namespace apoio

@@ -1,0 +1,7 @@
+#include "tools/gerador.h"
+
+namespace gerador {
+
+void GravaAjuda(const QString&) {}
+
+}  // namespace gerador

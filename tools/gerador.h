@@ -1,0 +1,26 @@
+// The pieces of the program-folder generator.  Each writes its own files and
+// returns the pages it adds to the demonstration subject, in the order they
+// are to be played.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "files/registros.h"
+
+namespace gerador {
+
+inline constexpr const char* kAssuntoDemo = "Sistema Cardiovascular";
+inline constexpr const char* kRelatorioDemo = "Relatório1";
+
+// Shared media of the program folder: acerto1..8.wav, erro1..8.wav,
+// click1..2.wav, Alvo0.wmf, Alvo1.wmf.
+void GravaMidia(const QString& dirPrograma);
+// The help page ajuda.htm and its folder Ajuda_arquivos.
+void GravaAjuda(const QString& dirPrograma);
+// Content of the text pages (rich text, HTML, pictures) in the subject folder.
+QList<files::RegPagina> GravaConteudoPaginas(const QString& dirAssunto);
+// Data files of the activities (words, ...) in the subject folder.
+QList<files::RegPagina> GravaConteudoAtividades(const QString& dirAssunto);
+
+}  // namespace gerador

@@ -1,0 +1,7 @@
+#include "tools/gerador.h"
+
+namespace gerador {
+
+void GravaMidia(const QString&) {}
+
+}  // namespace gerador
