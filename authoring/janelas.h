@@ -20,9 +20,12 @@ const QStringList& OrdemDeCriacao();
 
 void RegistraJanela(const QString& classe, FabricaJanela fabrica);
 bool JanelaRegistrada(const QString& classe);
+// Forgets a class's factory (tests that register stand-ins).
+void EsqueceJanela(const QString& classe);
 
 // Creates every registered window in the order of creation; a second call
-// creates nothing.
+// creates nothing.  A window whose making fails is left out, the others are
+// made, and the first failure is then thrown again.
 void CriaJanelas(QWidget* dono);
 // The window of a class ("TfrmEditPal"), once created; else nullptr.
 QDialog* Janela(const QString& classe);

@@ -13,6 +13,8 @@ struct Tela {
   int largura = 640;
   int altura = 480;
   int dpi = 120;
+  int x = 0;  // where the screen starts on the desktop
+  int y = 0;
 };
 Tela TelaAtual();
 void DefineTela(const Tela& tela);  // fixes the screen (tests, benchmarks)

@@ -1,5 +1,6 @@
 #include "platform/mensagens.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QPalette>
 #include <QWidget>
@@ -12,6 +13,17 @@ int Caixa(QWidget* dono, const QString& texto, const QString& titulo, QMessageBo
           QMessageBox::StandardButtons botoes, QMessageBox::StandardButton padrao) {
   QMessageBox caixa(icone, titulo, texto, botoes, dono);
   caixa.setDefaultButton(padrao);
+  // The buttons speak the programs' language whatever translations the
+  // machine has.
+  static const struct {
+    QMessageBox::StandardButton botao;
+    const char* texto;
+  } kTextos[] = {{QMessageBox::Ok, "OK"},
+                 {QMessageBox::Yes, "&Sim"},
+                 {QMessageBox::No, "&Não"},
+                 {QMessageBox::Cancel, "Cancelar"}};
+  for (const auto& t : kTextos)
+    if (QAbstractButton* b = caixa.button(t.botao)) b->setText(QString::fromUtf8(t.texto));
   return caixa.exec();
 }
 

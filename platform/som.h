@@ -7,6 +7,9 @@
 #include <QString>
 #include <memory>
 
+#include "platform/som_pcm.h"  // DefineRelogioSom: the clock sounds are timed by
+
+class QEvent;
 class QWidget;
 
 namespace platform {
@@ -37,6 +40,14 @@ class MediaPlayer : public QObject {
   bool Playing() const;
   // Where a video is shown (nullptr: a window of its own).
   void DefineTela(QWidget* tela);
+  // Whether the file open is MIDI music (synthesized) rather than media.
+  bool EhMidi() const;
+  // The length of what is open, in ms (0 while unknown: music still being
+  // synthesized, media not yet examined).
+  qint64 Duracao() const;
+
+ protected:
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
   struct Impl;

@@ -17,6 +17,10 @@ void RegistraJanela(int tipo, FabricaJanela fabrica);
 bool TemJanela(int tipo);
 QDialog* CriaJanela(int tipo, QWidget* dono);
 
+// The long-lived window of a text page kind (frmRTF, frmHiper, frmHTML);
+// nullptr for any other kind or while it does not exist.
+QDialog* JanelaDeTexto(int tipo);
+
 // Shows the window of AtividadeAtual.Tipo; true when it answered 1 (OK).
 bool ExecutaAtividade();
 
@@ -26,5 +30,9 @@ bool ExecutaAtividade();
 // block; the run loop then closes the main window, which writes the report.
 void EncerraPrograma(QDialog* janela);
 bool ProgramaEncerrando();
+
+// Tests: forget every registered window; clear the ending flag.
+void RemoveJanelas();
+void ReiniciaEncerramento();
 
 }  // namespace zelmo

@@ -1,5 +1,7 @@
 #include "player/global.h"
 
+#include "player/despachante.h"
+
 namespace zelmo {
 
 QString DirPrograma;
@@ -32,6 +34,8 @@ QDialog* frmHTML = nullptr;
 TfrmSenha* frmSenha = nullptr;
 TfrmAviso* frmAviso = nullptr;
 
+QString PastaDoPrograma;
+
 files::Aleatorio Gerador;
 files::Relogio* Relogio = &files::RelogioSistema::Instancia();
 
@@ -58,6 +62,7 @@ void ReiniciaGlobais() {
   ListaErros.clear();
   Gerador.Semeia(0);
   Relogio = &files::RelogioSistema::Instancia();
+  ReiniciaEncerramento();
 }
 
 }  // namespace zelmo

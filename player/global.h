@@ -10,6 +10,10 @@
 
 class QDialog;
 
+namespace platform {
+class MediaPlayer;
+}
+
 namespace zelmo {
 
 class TfrmMain;
@@ -47,6 +51,14 @@ extern QDialog* frmHiper;
 extern QDialog* frmHTML;
 extern TfrmSenha* frmSenha;
 extern TfrmAviso* frmAviso;
+
+// The one media player of the program, owned by the main window; without a
+// main window (tests) one kept by the application.
+platform::MediaPlayer* MediaPlayer1();
+
+// The folder TfrmMain.FormCreate takes DirPrograma from; empty: the folder of
+// the program's own file (tests set their own).
+extern QString PastaDoPrograma;
 
 // The program's one random generator and its time source.  The clock is the
 // system's; tests put their own in its place.

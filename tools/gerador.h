@@ -16,6 +16,8 @@ inline constexpr const char* kRelatorioDemo = "Relatório1";
 // Shared media of the program folder: acerto1..8.wav, erro1..8.wav,
 // click1..2.wav, Alvo0.wmf, Alvo1.wmf.
 void GravaMidia(const QString& dirPrograma);
+// A short demonstration tune (a standard MIDI file) for a page's sound.
+void GravaMusicaDemo(const QString& caminho);
 // The help page ajuda.htm and its folder Ajuda_arquivos.
 void GravaAjuda(const QString& dirPrograma);
 // Content of the text pages (rich text, HTML, pictures) in the subject folder.

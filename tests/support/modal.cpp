@@ -1,7 +1,6 @@
 #include "support/modal.h"
 
 #include <QAbstractButton>
-#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
@@ -11,14 +10,14 @@
 
 namespace apoio {
 
-void QuandoModal(std::function<void(QWidget*)> acao, int limiteMs) {
-  QPointer<QWidget> antes = QApplication::activeModalWidget();
+void QuandoModalQue(std::function<bool(QWidget*)> escolhe, std::function<void(QWidget*)> acao,
+                    int limiteMs) {
   auto timer = new QTimer(qApp);
   auto relogio = std::make_shared<QElapsedTimer>();
   relogio->start();
-  QObject::connect(timer, &QTimer::timeout, [timer, relogio, antes, acao, limiteMs] {
+  QObject::connect(timer, &QTimer::timeout, [timer, relogio, escolhe, acao, limiteMs] {
     QWidget* w = QApplication::activeModalWidget();
-    if (w && w != antes.data() && w->isVisible()) {
+    if (w && w->isVisible() && escolhe(w)) {
       timer->stop();
       timer->deleteLater();
       acao(w);
@@ -32,16 +31,20 @@ void QuandoModal(std::function<void(QWidget*)> acao, int limiteMs) {
   timer->start(5);
 }
 
+void QuandoModal(std::function<void(QWidget*)> acao, int limiteMs) {
+  QPointer<QWidget> antes = QApplication::activeModalWidget();
+  QuandoModalQue([antes](QWidget* w) { return w != antes.data(); }, std::move(acao), limiteMs);
+}
+
+Mensagem Vista(const QMessageBox* caixa) {
+  return {caixa->windowTitle(), caixa->text(), caixa->icon(), caixa->standardButtons()};
+}
+
 void RespondeMensagem(QMessageBox::StandardButton botao, Mensagem* vista) {
   QuandoModal([botao, vista](QWidget* w) {
     auto* caixa = qobject_cast<QMessageBox*>(w);
     if (!caixa) return;
-    if (vista) {
-      vista->titulo = caixa->windowTitle();
-      vista->texto = caixa->text();
-      vista->icone = caixa->icon();
-      vista->botoes = caixa->standardButtons();
-    }
+    if (vista) *vista = Vista(caixa);
     if (QAbstractButton* b = caixa->button(botao))
       b->click();
     else

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -12,10 +13,22 @@ class QWidget;
 
 namespace apoio {
 
+// Runs `acao` on the first visible active modal window for which `escolhe`
+// is true.  Polls every 5 ms; gives up after `limiteMs`.
+void QuandoModalQue(std::function<bool(QWidget*)> escolhe, std::function<void(QWidget*)> acao,
+                    int limiteMs);
+
 // Runs `acao` on the next modal window that opens (one that was not already
-// the active modal window when this was called).  Polls every 5 ms; gives up
-// after `limiteMs`.
+// the active modal window when this was called).
 void QuandoModal(std::function<void(QWidget*)> acao, int limiteMs = 10000);
+
+// Runs `acao` on the next visible modal window that is a T (one already open
+// too).
+template <class T>
+void QuandoAbrir(std::function<void(T*)> acao, int limiteMs = 15000) {
+  QuandoModalQue([](QWidget* w) { return qobject_cast<T*>(w) != nullptr; },
+                 [acao](QWidget* w) { acao(qobject_cast<T*>(w)); }, limiteMs);
+}
 
 // What a message box showed.
 struct Mensagem {
@@ -24,6 +37,9 @@ struct Mensagem {
   QMessageBox::Icon icone = QMessageBox::NoIcon;
   QMessageBox::StandardButtons botoes;
 };
+
+// What a message box shows.
+Mensagem Vista(const QMessageBox* caixa);
 
 // Answers the next message box with `botao` and records what it showed in
 // `*vista` (when given).

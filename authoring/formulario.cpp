@@ -1,0 +1,48 @@
+#include "authoring/formulario.h"
+
+#include <QWidget>
+
+#include "platform/escala.h"
+
+namespace pravo {
+
+QFont FonteDesenho(const QString& familia, int pixels, bool negrito, bool italico) {
+  QFont f;
+  QStringList familias{familia};
+  if (familia == QLatin1String("Times New Roman"))
+    familias << QStringLiteral("Liberation Serif") << QStringLiteral("DejaVu Serif");
+  else if (familia == QLatin1String("Arial"))
+    familias << QStringLiteral("Liberation Sans") << QStringLiteral("DejaVu Sans");
+  else
+    familias << QStringLiteral("Liberation Sans") << QStringLiteral("DejaVu Sans");
+  f.setFamilies(familias);
+  f.setPixelSize(pixels);
+  f.setBold(negrito);
+  f.setItalic(italico);
+  return f;
+}
+
+void FixaFontes(QWidget* janela) {
+  for (QWidget* w : janela->findChildren<QWidget*>()) {
+    if (w->isWindow()) continue;
+    w->setFont(w->font());
+  }
+}
+
+void EscalaJanela(QWidget* janela) {
+  FixaFontes(janela);
+  platform::EscalaJanelaPequena(janela);
+}
+
+void CobreATela(QWidget* janela) {
+  const platform::Tela tela = platform::TelaAtual();
+  if (janela->height() > tela.altura && tela.altura > 0) {
+    platform::ScaleBy(janela, tela.altura, janela->height());
+    const int dx = (tela.largura - janela->width()) / 2;
+    for (QWidget* w : janela->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (!w->isWindow()) w->move(w->x() + dx, w->y());
+  }
+  janela->setGeometry(0, 0, tela.largura, tela.altura);
+}
+
+}  // namespace pravo

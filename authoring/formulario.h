@@ -1,0 +1,30 @@
+// Small helpers for laying out a window in its design pixels (640 wide at
+// 120 dots per inch) before it is scaled.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace pravo {
+
+// A font of the design: family with the usual stand-ins of this platform,
+// size in pixels.
+QFont FonteDesenho(const QString& familia, int pixels, bool negrito = false, bool italico = false);
+
+// Gives every control of the window its own copy of the font it shows, so
+// that scaling the window changes each font exactly once.
+void FixaFontes(QWidget* janela);
+
+// Scales the window by the small-window rule (with FixaFontes first).
+void EscalaJanela(QWidget* janela);
+
+// A full-screen window after its scaling: on a screen wider than the design's
+// 4:3 the scaled design would reach below the screen's bottom, so it is
+// shrunk to the screen's height and centred; then the window takes the
+// whole screen.
+void CobreATela(QWidget* janela);
+
+}  // namespace pravo

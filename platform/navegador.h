@@ -1,0 +1,42 @@
+// The web-browser control, navigated to local files only.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <QWebEngineView>
+#include <functional>
+
+namespace platform {
+
+class Navegador : public QWebEngineView {
+  Q_OBJECT
+ public:
+  explicit Navegador(QWidget* pai = nullptr);
+
+  // Navigates to a local file; a name spelt in another case still finds it.
+  // A file that does not exist shows an empty page.
+  void Navega(const QString& caminho);
+  QUrl endereco() const { return alvo_; }
+
+  // Handles window messages until the page navigated to last has finished
+  // loading (true), `parar` answers true, or the wait's limit has passed
+  // (false: the page is used as it is shown).
+  bool EsperaCarregar(const std::function<bool()>& parar = {});
+  bool carregado() const { return carregado_; }
+
+  // How long EsperaCarregar waits at most, in ms (10 s unless set).
+  void DefineLimiteEspera(int ms) { limiteMs_ = ms; }
+  int limiteEspera() const { return limiteMs_; }
+
+ signals:
+  // The navigate-complete event: the page navigated to has finished loading
+  // or failed to.
+  void NavegacaoCompleta(const QUrl& endereco, bool ok);
+
+ private:
+  QUrl alvo_;
+  bool carregado_ = false;
+  int limiteMs_ = 10000;
+};
+
+}  // namespace platform

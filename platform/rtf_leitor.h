@@ -1,0 +1,65 @@
+// Our reader of rich text (RTF) into a QTextDocument: what the rich-edit
+// control does when it loads a file.  Qt reads no RTF of its own.
+//
+// The document is the model both programs share: the player shows it, the
+// authoring editor edits it and writes it back.  What the reader reads lands
+// in the document's own formats, and what a writer needs to give the same
+// file back is kept beside them:
+//
+//  * characters: font family (fontFamilies), point size, bold, italic,
+//    underline, strike-out, foreground, background (highlight), vertical
+//    alignment; the font's RTF charset in kCharset;
+//  * paragraphs: alignment, left and right margins, first-line indent, space
+//    before and after, line height, tab positions (all in document units, see
+//    TwipsParaDoc), page break before; list paragraphs belong to a QTextList
+//    (disc bullets or a numbering style with its prefix and suffix) and keep
+//    their RTF left and first-line indents in kRecuoEsquerdoTwips and
+//    kPrimeiraLinhaTwips, since a list's own indent replaces the left margin;
+//  * tables: QTextTable with fixed column widths (the right edges in twips
+//    of the first row in kBordasCelulasTwips) and the cell shading;
+//  * pictures: an image resource named "rtfpict:<n>" holding the decoded
+//    picture, and an image format of the shown size with the original bytes
+//    in kFiguraDados, their kind in kFiguraTipo ("png", "jpeg", "dib",
+//    "wbitmap", "wmf", "emf") and the \picw, \pich, \picwgoal, \pichgoal,
+//    \picscalex and \picscaley values in kFiguraMedidas.
+//
+// Malformed input never stops the reader: unbalanced braces, huge numbers,
+// truncated data and deep nesting give what could be read.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTextFormat>
+
+class QTextDocument;
+
+namespace platform {
+
+namespace rtf {
+inline constexpr int kCharset = QTextFormat::UserProperty + 1;
+inline constexpr int kFiguraDados = QTextFormat::UserProperty + 2;
+inline constexpr int kFiguraTipo = QTextFormat::UserProperty + 3;
+inline constexpr int kFiguraMedidas = QTextFormat::UserProperty + 4;  // QList<int> of six
+inline constexpr int kRecuoEsquerdoTwips = QTextFormat::UserProperty + 5;
+inline constexpr int kPrimeiraLinhaTwips = QTextFormat::UserProperty + 6;
+inline constexpr int kBordasCelulasTwips = QTextFormat::UserProperty + 7;  // QList<int>
+}  // namespace rtf
+
+// Document units are pixels at the document's dots per inch (the screen's
+// logical resolution, 96 without a screen); font sizes stay in points.
+double DpiDocumento();
+double TwipsParaDoc(double twips);
+double DocParaTwips(double unidades);
+
+// The bytes open an RTF document ("{\rtf", blanks allowed before it).
+bool EhRTF(const QByteArray& bytes);
+
+// Replaces the document's content with the RTF in the bytes.
+void LeRTF(const QByteArray& bytes, QTextDocument* doc);
+
+// Replaces the document's content with the file, as the rich-edit control
+// loads it: RTF when the file is RTF, else its Windows-1252 text as plain
+// text.  A file that cannot be read leaves the document empty; false then.
+bool CarregaTextoRico(const QString& caminho, QTextDocument* doc);
+
+}  // namespace platform

@@ -1,0 +1,42 @@
+// The report file: one block per run, appended at the end.  Text in the ANSI
+// code page, every line ended by a single line feed.
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include "files/convencoes.h"
+
+namespace zelmo {
+
+inline constexpr int kEsperaRelatorioMs = 30000;
+
+// Name + "  -  " + identification + " - " + date + " - " + time; the date in
+// the locale's short format and the time in its long format.
+QString CabecalhoRelatorio(const QString& nome, const QString& identificacao,
+                           const QDateTime& agora);
+
+// 76 asterisks, the header, the lines, an empty line; each followed by LF.
+QByteArray BlocoRelatorio(const QString& nome, const QString& identificacao,
+                          const QDateTime& agora, const QStringList& linhas);
+
+enum class Gravacao {
+  Gravado,    // the whole block was appended
+  NaoCriado,  // the file did not exist and could not be created
+  Travado,    // no open with the others denied writing succeeded in time
+  Falhou,     // the write failed; the file was put back as it was
+};
+
+// Appends the block to the file with every other writer kept out: the file is
+// opened for appending and locked exclusively (a record lock and a whole-file
+// lock on the file itself), retried at once, busily, until `limiteMs` have
+// passed on the clock.  The block goes out in one write under the lock and is
+// flushed to the disk before the lock is let go, so no reader or other writer
+// ever sees half of it.  The path is used as given (no case resolution), so a
+// child process may call this with nothing but plain system calls.
+Gravacao AnexaBloco(const QByteArray& caminhoLocal, const QByteArray& bloco,
+                    const files::Relogio& relogio, int limiteMs = kEsperaRelatorioMs);
+
+}  // namespace zelmo

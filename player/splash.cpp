@@ -1,0 +1,101 @@
+#include "player/splash.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QTimer>
+
+#include "platform/escala.h"
+#include "platform/mensagens.h"
+#include "player/aviso.h"
+#include "player/despachante.h"
+#include "player/global.h"
+#include "player/janelas_pequenas.h"
+#include "player/principal.h"
+#include "player/senha.h"
+
+namespace zelmo {
+
+namespace {
+
+int intervalo = 1000;
+
+}  // namespace
+
+void TfrmSplash::DefineIntervalo(int ms) { intervalo = ms; }
+int TfrmSplash::Intervalo() { return intervalo; }
+
+TfrmSplash::TfrmSplash(QWidget* dono) : QDialog(dono, Qt::Dialog | Qt::FramelessWindowHint) {
+  setObjectName("frmSplash");
+  setWindowTitle(QStringLiteral("Zelmo II"));
+  resize(260, 154);
+
+  Panel1 = PainelDeFundo(this);
+  Panel1->setText(QStringLiteral("Aguarde ..."));
+  QFont f("Times New Roman");
+  f.setPixelSize(23);
+  f.setBold(true);
+  f.setItalic(true);
+  Panel1->setFont(f);
+  QPalette p = Panel1->palette();
+  p.setColor(QPalette::WindowText, QColor(255, 255, 0));
+  Panel1->setPalette(p);
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer1->setSingleShot(true);
+  Timer1->setTimerType(Qt::PreciseTimer);
+  Timer1->setInterval(intervalo);
+  connect(Timer1, &QTimer::timeout, this, &TfrmSplash::Timer1Timer);
+
+  FormCreate();
+}
+
+void TfrmSplash::FormCreate() {
+  platform::EscalaJanelaPequena(this);
+  setFixedSize(size());
+  Centraliza(this);
+  pronto_ = false;
+}
+
+void TfrmSplash::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  FormShow();
+}
+
+void TfrmSplash::FormShow() { Timer1->start(); }
+
+void TfrmSplash::Timer1Timer() {
+  Timer1->stop();
+  // The windows that live for the whole run, in this order.  A page window
+  // that this program was built without stays absent and its pages are
+  // skipped.
+  QWidget* dono = frmMain;
+  if (!frmRTF) frmRTF = CriaJanela(files::kTextoRTF, dono);
+  if (!frmHiper) frmHiper = CriaJanela(files::kHipertexto, dono);
+  if (!frmHTML) frmHTML = CriaJanela(files::kHTML, dono);
+  if (!frmSenha) frmSenha = new TfrmSenha(dono);
+  if (!frmAviso) frmAviso = new TfrmAviso(dono);
+  QApplication::processEvents();
+  if (frmMain) {
+    frmMain->show();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) frmMain->raise();
+  }
+  pronto_ = true;
+  close();
+}
+
+void TfrmSplash::reject() {
+  if (pronto_) QDialog::reject();
+}
+
+void TfrmSplash::closeEvent(QCloseEvent* e) {
+  if (!pronto_) {
+    e->ignore();
+    return;
+  }
+  e->accept();
+  done(1);
+}
+
+}  // namespace zelmo

@@ -1,0 +1,201 @@
+// Loading and selecting an activity's records: N, sequential and random
+// choice, the duplicate rule, verification before everything, and the file
+// checks that precede them.
+#include <gtest/gtest.h>
+
+#include <QSet>
+
+#include "files/arquivo_registros.h"
+#include "files/pastas.h"
+#include "palavras_apoio.h"
+#include "player/activities/rules/palavras.h"
+#include "player/activities/rules/selecao.h"
+#include "support/pasta_temporaria.h"
+
+namespace {
+
+using files::RegPalavra;
+using namespace zelmo::regras;
+
+TEST(NumeroDeItens, IsTheSmallestOfCountQuantAndTwenty) {
+  struct Caso { qint64 registros; int quant; int n; };
+  const Caso casos[] = {
+      {4, 10, 4}, {50, 30, 20}, {5, 5, 5}, {50, 20, 20}, {25, 21, 20},
+      {1, 1, 1}, {7, 3, 3}, {3, 0, 0}, {3, -2, 0},
+  };
+  for (const Caso& c : casos)
+    EXPECT_EQ(NumeroDeItens(c.registros, c.quant), c.n) << c.registros << " records, Quant " << c.quant;
+}
+
+TEST(SelecionaSequencial, ReadsTheFirstNInOrderAndConvertsThem) {
+  apoio::FonteMemoria fonte({apoio::Palavra("aorta", "vaso"), apoio::Palavra("coração", "bomba"),
+                             apoio::Palavra("veia"), apoio::Corrompida("depois")});
+  const auto s = SelecionaSequencial(fonte, 3, RegrasPalavras());
+  ASSERT_FALSE(s.corrompido);
+  ASSERT_EQ(s.itens.size(), 3);
+  EXPECT_EQ(s.itens[0].Palavra, "AORTA");
+  EXPECT_EQ(s.itens[0].Dica1, "vaso");
+  EXPECT_EQ(s.itens[1].Palavra, QString::fromUtf8("CORAÇÃO"));
+  EXPECT_EQ(s.itens[2].Palavra, "VEIA");
+  // The corrupt record after N is never read.
+  EXPECT_EQ(fonte.lidos, (QList<qint64>{1, 2, 3}));
+}
+
+TEST(SelecionaSequencial, ACorruptRecordWithinNFailsTheWholeSelection) {
+  apoio::FonteMemoria fonte({apoio::Palavra("aorta"), apoio::Corrompida("veia"), apoio::Palavra("valva")});
+  const auto s = SelecionaSequencial(fonte, 3, RegrasPalavras());
+  EXPECT_TRUE(s.corrompido);
+  EXPECT_TRUE(s.itens.isEmpty());
+}
+
+TEST(SelecionaSequencial, AWordIsVerifiedAsStoredNotUpperCased) {
+  // The check text of the lower-case word is the right one.
+  RegPalavra certa = apoio::Palavra("sangue");
+  RegPalavra errada = certa;
+  errada.Codigo = apoio::Palavra("SANGUE").Codigo;
+  ASSERT_NE(certa.Codigo, errada.Codigo);
+  apoio::FonteMemoria boa({certa}), ruim({errada});
+  EXPECT_FALSE(SelecionaSequencial(boa, 1, RegrasPalavras()).corrompido);
+  EXPECT_TRUE(SelecionaSequencial(ruim, 1, RegrasPalavras()).corrompido);
+}
+
+TEST(SorteioSemRepeticao, DrawsEveryRecordNumberExactlyOnce) {
+  for (uint32_t semente : {0u, 1u, 12345678u, 4000000000u}) {
+    files::Aleatorio g(semente);
+    SorteioSemRepeticao sorteio(9, g);
+    QSet<qint64> vistos;
+    while (!sorteio.vazio()) vistos.insert(sorteio.Proximo());
+    EXPECT_EQ(vistos, (QSet<qint64>{1, 2, 3, 4, 5, 6, 7, 8, 9})) << semente;
+    EXPECT_EQ(sorteio.Proximo(), 0);
+  }
+}
+
+// Six records, three of them the same word with the same hint (one stored in
+// lower case): with N 5 every record number is drawn and 4 words remain.
+TEST(SelecionaAleatoria, DuplicatesAreDroppedAndNShrinks) {
+  const QList<RegPalavra> registros{
+      apoio::Palavra("AORTA", "artéria principal"), apoio::Palavra("VEIA", "leva o sangue"),
+      apoio::Palavra("aorta", "artéria principal"), apoio::Palavra("VALVA", "porta"),
+      apoio::Palavra("AORTA", "artéria principal"), apoio::Palavra("PULSO")};
+  for (uint32_t semente : {1u, 77u, 5000u, 123456789u, 3999999999u}) {
+    apoio::FonteMemoria fonte(registros);
+    files::Aleatorio g(semente);
+    const auto s = SelecionaAleatoria(fonte, 5, g, RegrasPalavras());
+    ASSERT_FALSE(s.corrompido);
+    ASSERT_EQ(s.itens.size(), 4) << semente;
+    EXPECT_EQ(QSet<qint64>(fonte.lidos.begin(), fonte.lidos.end()).size(), 6);
+    QSet<QString> palavras;
+    for (const auto& r : s.itens) palavras.insert(r.Palavra);
+    EXPECT_EQ(palavras, (QSet<QString>{"AORTA", "VEIA", "VALVA", "PULSO"}));
+  }
+}
+
+TEST(SelecionaAleatoria, SameWordWithAnotherHintIsAnotherWord) {
+  const QList<RegPalavra> registros{apoio::Palavra("PULSO", "no punho"), apoio::Palavra("PULSO", "batimento"),
+                                    apoio::Palavra("PULSO", "no punho", "extra")};
+  apoio::FonteMemoria fonte(registros);
+  files::Aleatorio g(42);
+  EXPECT_EQ(SelecionaAleatoria(fonte, 3, g, RegrasPalavras()).itens.size(), 3);
+}
+
+TEST(SelecionaAleatoria, StopsAsSoonAsNAreAccepted) {
+  QList<RegPalavra> registros;
+  for (int i = 0; i < 10; ++i) registros.append(apoio::Palavra("P" + QString::number(i)));
+  apoio::FonteMemoria fonte(registros);
+  files::Aleatorio g(9);
+  const auto s = SelecionaAleatoria(fonte, 3, g, RegrasPalavras());
+  EXPECT_EQ(s.itens.size(), 3);
+  EXPECT_EQ(fonte.lidos.size(), 3);
+}
+
+// A corrupt record that would be dropped as a duplicate is still caught,
+// whichever of the two is drawn first.
+TEST(SelecionaAleatoria, EveryRecordReadIsVerifiedBeforeTheDuplicateTest) {
+  for (uint32_t semente : {0u, 1u, 2u, 3u, 1000u, 2000000000u}) {
+    apoio::FonteMemoria fonte({apoio::Palavra("AORTA", "vaso"), apoio::Corrompida("AORTA", "vaso")});
+    files::Aleatorio g(semente);
+    const auto s = SelecionaAleatoria(fonte, 2, g, RegrasPalavras());
+    EXPECT_TRUE(s.corrompido) << semente;
+    EXPECT_TRUE(s.itens.isEmpty());
+  }
+}
+
+TEST(SelecionaAleatoria, ARedrawAvoidsTheWordsKeptBeforeIt) {
+  const QList<RegPalavra> registros{apoio::Palavra("AORTA"), apoio::Palavra("VEIA"), apoio::Palavra("PULSO")};
+  const QList<RegPalavra> mantidas{ConvertePalavra(apoio::Palavra("veia"))};
+  apoio::FonteMemoria fonte(registros);
+  files::Aleatorio g(31);
+  const auto s = SelecionaAleatoria(fonte, 5, g, RegrasPalavras(), mantidas);
+  ASSERT_EQ(s.itens.size(), 2);
+  for (const auto& r : s.itens) EXPECT_NE(r.Palavra, "VEIA");
+}
+
+TEST(SelecionaAleatoria, TheDrawFollowsTheGenerator) {
+  QList<RegPalavra> registros;
+  for (int i = 0; i < 20; ++i) registros.append(apoio::Palavra("P" + QString::number(i)));
+  auto ordem = [&](uint32_t semente) {
+    apoio::FonteMemoria fonte(registros);
+    files::Aleatorio g(semente);
+    SelecionaAleatoria(fonte, 20, g, RegrasPalavras());
+    return fonte.lidos;
+  };
+  EXPECT_EQ(ordem(555), ordem(555));
+  EXPECT_NE(ordem(555), ordem(556));
+}
+
+class CargaArquivoTest : public ::testing::Test {
+ protected:
+  QString Grava(const QString& nome, const QList<RegPalavra>& registros) {
+    QByteArray bytes;
+    for (const auto& r : registros) bytes += r.ParaBytes();
+    return pasta.Escreve(nome, bytes);
+  }
+  apoio::PastaTemporaria pasta;
+};
+
+TEST_F(CargaArquivoTest, MissingEmptyAndNotBareNamesGiveTheirMessages) {
+  const QString vazio = pasta.Escreve("vazio.plv", {});
+  EXPECT_EQ(ContaRegistros(pasta.caminho() + "nada.plv", 779).falha, FalhaCarga::NaoEncontrado);
+  EXPECT_EQ(ContaRegistros(vazio, 779).falha, FalhaCarga::Vazio);
+  // A record naming a file outside the subject folder reads as missing.
+  Grava("fora.plv", {apoio::Palavra("AORTA")});
+  EXPECT_EQ(ContaRegistros(files::CaminhoNoAssunto(pasta.caminho() + "sub/", "../fora.plv"), 779).falha,
+            FalhaCarga::NaoEncontrado);
+  // Less than one record is no record.
+  EXPECT_EQ(ContaRegistros(pasta.Escreve("curto.plv", QByteArray(778, 'x')), 779).falha, FalhaCarga::Vazio);
+
+  EXPECT_EQ(TextoFalha(kFormatoPalavras, FalhaCarga::NaoEncontrado, {}),
+            QString::fromUtf8("Arquivo de Palavras não encontrado !"));
+  EXPECT_EQ(TextoFalha(kFormatoPalavras, FalhaCarga::Vazio, {}), "Arquivo de Palavras vazio !");
+  EXPECT_EQ(TextoFalha(kFormatoPalavras, FalhaCarga::Corrompido, {}), "Arquivo PLV Corrompido!");
+  EXPECT_EQ(TextoFalha(kFormatoTesteHTML, FalhaCarga::NaoEncontrado, {}),
+            QString::fromUtf8("Arquivo de Testes HTML não encontrado !"));
+  EXPECT_EQ(TextoFalha(kFormatoLocal, FalhaCarga::Corrompido, {}), "Arquivo LOC Corrompido!");
+  EXPECT_EQ(TextoFalha(kFormatoPalavras, FalhaCarga::ErroES, "Access denied"), "Access denied");
+}
+
+TEST_F(CargaArquivoTest, CountsAndSelectsFromTheFile) {
+  const QString caminho = Grava("c.plv", {apoio::Palavra("aorta"), apoio::Palavra("veia"), apoio::Palavra("valva")});
+  const Contagem c = ContaRegistros(caminho, 779);
+  EXPECT_EQ(c.falha, FalhaCarga::Nenhuma);
+  EXPECT_EQ(c.registros, 3);
+  files::Aleatorio g(1);
+  const auto seq = SelecionaDoArquivo<RegPalavra>(caminho, 2, false, g, RegrasPalavras());
+  ASSERT_EQ(seq.falha, FalhaCarga::Nenhuma);
+  ASSERT_EQ(seq.itens.size(), 2);
+  EXPECT_EQ(seq.itens[1].Palavra, "VEIA");
+  const auto alea = SelecionaDoArquivo<RegPalavra>(caminho, 3, true, g, RegrasPalavras());
+  EXPECT_EQ(alea.itens.size(), 3);
+}
+
+TEST_F(CargaArquivoTest, CorruptAndVanishedFilesComeBackAsFailures) {
+  const QString caminho = Grava("c.plv", {apoio::Palavra("aorta"), apoio::Corrompida("veia")});
+  files::Aleatorio g(1);
+  EXPECT_EQ(SelecionaDoArquivo<RegPalavra>(caminho, 2, false, g, RegrasPalavras()).falha, FalhaCarga::Corrompido);
+  EXPECT_EQ(SelecionaDoArquivo<RegPalavra>(caminho, 2, true, g, RegrasPalavras()).falha, FalhaCarga::Corrompido);
+  const auto sumiu = SelecionaDoArquivo<RegPalavra>(pasta.caminho() + "sumiu.plv", 2, false, g, RegrasPalavras());
+  EXPECT_EQ(sumiu.falha, FalhaCarga::ErroES);
+  EXPECT_FALSE(sumiu.erroES.isEmpty());
+}
+
+}  // namespace
