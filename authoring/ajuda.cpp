@@ -34,12 +34,14 @@ TfrmAjuda::TfrmAjuda(QWidget* dono) : QDialog(dono) {
   WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
   dentro->addWidget(WebBrowser1);
 
-  btnSair = new QPushButton(QStringLiteral("Sair"), this);
-  btnSair->setObjectName(QStringLiteral("btnSair"));
-  btnSair->setGeometry(424, 338, 100, 30);
+  btnSair = Botao(QStringLiteral("Sair"), "btnSair", QRect(424, 338, 100, 30), this);
   connect(btnSair, &QPushButton::clicked, this, [this] { btnSairClick(); });
 
   EscalaJanela(this);
+  // Scaled by the screen's width, the window is taller than a 16:9 screen,
+  // with "Sair" below its bottom: it then takes the screen's height.
+  if (const int altura = platform::TelaAtual().altura; altura > 0 && height() > altura)
+    platform::ScaleBy(this, altura, height());
   setFixedSize(size());
   if (const QScreen* tela = QGuiApplication::primaryScreen())
     move(tela->availableGeometry().center() - rect().center());

@@ -91,9 +91,7 @@ TfrmArquivo::TfrmArquivo(QWidget* dono) : QDialog(dono) {
   lbAssuntos = new QListWidget(GroupBox1);
   lbAssuntos->setObjectName(QStringLiteral("lbAssuntos"));
   lbAssuntos->setGeometry(10, 24, 181, 166);
-  btnAbrir = new QPushButton(QStringLiteral("Abrir"), GroupBox1);
-  btnAbrir->setObjectName(QStringLiteral("btnAbrir"));
-  btnAbrir->setGeometry(58, 200, 85, 27);
+  btnAbrir = Botao(QStringLiteral("Abrir"), "btnAbrir", QRect(58, 200, 85, 27), GroupBox1);
   btnAbrir->setEnabled(false);
 
   FileListBox1 = new CaixaArquivos(this);
@@ -104,14 +102,10 @@ TfrmArquivo::TfrmArquivo(QWidget* dono) : QDialog(dono) {
   edtNovo = new QLineEdit(GroupBox2);
   edtNovo->setObjectName(QStringLiteral("edtNovo"));
   edtNovo->setGeometry(10, 32, 158, 23);
-  btnCriar = new QPushButton(QStringLiteral("Criar"), GroupBox2);
-  btnCriar->setObjectName(QStringLiteral("btnCriar"));
-  btnCriar->setGeometry(46, 80, 85, 27);
+  btnCriar = Botao(QStringLiteral("Criar"), "btnCriar", QRect(46, 80, 85, 27), GroupBox2);
   btnCriar->setEnabled(false);
 
-  btnCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-  btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
-  btnCancelar->setGeometry(263, 212, 85, 27);
+  btnCancelar = Botao(QStringLiteral("Cancelar"), "btnCancelar", QRect(263, 212, 85, 27), this);
 
   // Enter presses "Criar" while the new name is being typed and "Abrir"
   // everywhere else.

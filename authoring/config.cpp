@@ -40,6 +40,19 @@ QLineEdit* Campo(const char* nome, QWidget* dono) {
 
 }  // namespace
 
+bool LeConfiguracao(QWidget* dono) {
+  try {
+    DadosConfig.AbreLeitura(ArqConfig);
+    Configuracao = DadosConfig.LeRegistro<files::RegConfig>(1);
+    DadosConfig.Fecha();
+    return true;
+  } catch (const files::IoError& erro) {
+    if (DadosConfig.aberto()) DadosConfig.Fecha();
+    MostraErro(dono, erro);
+    return false;
+  }
+}
+
 TfrmConfig::TfrmConfig(QWidget* dono) : QDialog(dono) {
   setObjectName(QStringLiteral("frmConfig"));
   setWindowTitle(QStringLiteral("Configuração do Zelmo"));
@@ -52,21 +65,15 @@ TfrmConfig::TfrmConfig(QWidget* dono) : QDialog(dono) {
   Label1->setGeometry(16, 10, 220, 20);
   edtAssunto = Campo("edtAssunto", this);
   edtAssunto->setGeometry(16, 31, 217, 25);
-  btnAssunto = new QPushButton(QStringLiteral("Alterar..."), this);
-  btnAssunto->setObjectName(QStringLiteral("btnAssunto"));
-  btnAssunto->setGeometry(241, 30, 81, 27);
+  btnAssunto = Botao(QStringLiteral("Alterar..."), "btnAssunto", QRect(241, 30, 81, 27), this);
 
   Label2 = Rotulo(QStringLiteral("Arquivo de Relatório:"), "Label2", this);
   Label2->setGeometry(16, 64, 220, 20);
   edtRel = Campo("edtRel", this);
   edtRel->setGeometry(16, 85, 217, 25);
-  btnRel = new QPushButton(QStringLiteral("Alterar..."), this);
-  btnRel->setObjectName(QStringLiteral("btnRel"));
-  btnRel->setGeometry(241, 84, 81, 27);
+  btnRel = Botao(QStringLiteral("Alterar..."), "btnRel", QRect(241, 84, 81, 27), this);
 
-  btnOK = new QPushButton(QStringLiteral("OK"), this);
-  btnOK->setObjectName(QStringLiteral("btnOK"));
-  btnOK->setGeometry(129, 126, 81, 29);
+  btnOK = Botao(QStringLiteral("OK"), "btnOK", QRect(129, 126, 81, 29), this);
   btnOK->setDefault(true);
 
   connect(btnAssunto, &QPushButton::clicked, this, [this] { btnAssuntoClick(); });
@@ -99,19 +106,11 @@ void TfrmConfig::FormActivate() {
 
   QString assunto = QString::fromUtf8(kAssuntoPadrao);
   QString relatorio = QString::fromUtf8(kRelatorioPadrao);
-  if (files::ArquivoExiste(ArqConfig)) {
-    try {
-      DadosConfig.AbreLeitura(ArqConfig);
-      Configuracao = DadosConfig.LeRegistro<files::RegConfig>(1);
-      DadosConfig.Fecha();
-      assunto = Configuracao.NomeAssunto;
-      relatorio = Configuracao.NomeRelatorio;
-    } catch (const files::IoError& erro) {
-      // A damaged file is reported and left as it is; the dialog offers
-      // the defaults, and only "OK" writes a new file.
-      if (DadosConfig.aberto()) DadosConfig.Fecha();
-      MostraErro(this, erro);
-    }
+  // A damaged file is reported and left as it is; the dialog offers the
+  // defaults, and only "OK" writes a new file.
+  if (files::ArquivoExiste(ArqConfig) && LeConfiguracao(this)) {
+    assunto = Configuracao.NomeAssunto;
+    relatorio = Configuracao.NomeRelatorio;
   }
   // While the dialog is open the two names are held in these globals.
   ArqAssunto = assunto;

@@ -17,6 +17,11 @@ namespace pravo {
 inline constexpr const char* kAssuntoPadrao = "Sistema Cardiovascular";
 inline constexpr const char* kRelatorioPadrao = "Relatório1";  // UTF-8
 
+// Reads the one record of ArqConfig into Configuracao (through DadosConfig,
+// which is closed again however the reading ends).  A file that cannot be
+// read is reported to the author and the result is false.
+bool LeConfiguracao(QWidget* dono);
+
 class TfrmConfig : public QDialog {
   Q_OBJECT
 

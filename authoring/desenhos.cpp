@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include "platform/icone.h"
+
 namespace pravo {
 
 namespace {
@@ -175,14 +177,7 @@ QPixmap DesenhoPrincipal(const QSize& tamanho) {
 }
 
 QIcon IconeGlifo(Glifo glifo) {
-  QIcon icone;
-  for (int lado : {16, 24, 32, 48}) {
-    QPixmap pm(lado, lado);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(lado / 32.0, lado / 32.0);
+  return platform::IconeDesenhado({16, 24, 32, 48}, 32, [glifo](QPainter& p) {
     const Estilo e = EstiloDe(glifo);
     p.setPen(QPen(e.cor.darker(140), 1));
     p.setBrush(e.cor);
@@ -198,20 +193,11 @@ QIcon IconeGlifo(Glifo glifo) {
       p.setPen(Qt::white);
       p.drawText(QRectF(0, 0, 32, 32), Qt::AlignCenter, texto);
     }
-    icone.addPixmap(pm);
-  }
-  return icone;
+  });
 }
 
 QIcon IconePrograma() {
-  QIcon icone;
-  for (int lado : {16, 32, 48, 64, 128}) {
-    QPixmap pm(lado, lado);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(lado / 64.0, lado / 64.0);
+  return platform::IconeDesenhado({16, 32, 48, 64, 128}, 64, [](QPainter& p) {
     p.setPen(QPen(QColor(150, 120, 40), 2));
     p.setBrush(QColor(255, 255, 192));
     p.drawRoundedRect(QRectF(4, 2, 56, 60), 8, 8);
@@ -224,9 +210,7 @@ QIcon IconePrograma() {
     p.drawText(QRectF(3, 3, 60, 60), Qt::AlignCenter, QStringLiteral("P"));
     p.setPen(Qt::red);
     p.drawText(QRectF(0, 0, 60, 60), Qt::AlignCenter, QStringLiteral("P"));
-    icone.addPixmap(pm);
-  }
-  return icone;
+  });
 }
 
 }  // namespace pravo

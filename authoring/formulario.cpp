@@ -1,5 +1,6 @@
 #include "authoring/formulario.h"
 
+#include <QPushButton>
 #include <QWidget>
 
 #include "platform/escala.h"
@@ -43,6 +44,13 @@ void CobreATela(QWidget* janela) {
       if (!w->isWindow()) w->move(w->x() + dx, w->y());
   }
   janela->setGeometry(0, 0, tela.largura, tela.altura);
+}
+
+QPushButton* Botao(const QString& texto, const char* nome, const QRect& lugar, QWidget* dono) {
+  auto* b = new QPushButton(texto, dono);
+  b->setObjectName(QLatin1String(nome));
+  b->setGeometry(lugar);
+  return b;
 }
 
 }  // namespace pravo

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QPushButton;
+class QRect;
 class QWidget;
 
 namespace pravo {
@@ -13,6 +15,10 @@ namespace pravo {
 // A font of the design: family with the usual stand-ins of this platform,
 // size in pixels.
 QFont FonteDesenho(const QString& familia, int pixels, bool negrito = false, bool italico = false);
+
+// A push button of the window, named as the handlers know it, at its design
+// place.
+QPushButton* Botao(const QString& texto, const char* nome, const QRect& lugar, QWidget* dono);
 
 // Gives every control of the window its own copy of the font it shows, so
 // that scaling the window changes each font exactly once.

@@ -226,15 +226,7 @@ void TfrmMain::btnEditoresClick() { Abre(QStringLiteral("TfrmEditores")); }
 
 void TfrmMain::btnRelatClick() {
   if (files::ArquivoExiste(ArqConfig)) {
-    try {
-      DadosConfig.AbreLeitura(ArqConfig);
-      Configuracao = DadosConfig.LeRegistro<files::RegConfig>(1);
-      DadosConfig.Fecha();
-    } catch (const files::IoError& erro) {
-      if (DadosConfig.aberto()) DadosConfig.Fecha();
-      MostraErro(this, erro);
-      return;
-    }
+    if (!LeConfiguracao(this)) return;
     // The names of the file are bare names; any other names no report.
     if (files::NomeSimples(Configuracao.NomeAssunto) &&
         files::NomeSimples(Configuracao.NomeRelatorio + QStringLiteral(".rel"))) {

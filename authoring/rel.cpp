@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -26,6 +27,15 @@ constexpr int kLargura = 80;       // characters of text per printed line
 constexpr int kLinhasPagina = 45;  // more printed lines than this end the page
 
 const QString kAtencao = QStringLiteral("Atenção !");
+
+// A plain Yes/No question, without an icon; true for Yes.
+bool ConfirmaSimNao(QWidget* dono, const QString& texto) {
+  QMessageBox caixa(QMessageBox::NoIcon, kAtencao, texto, QMessageBox::Yes | QMessageBox::No, dono);
+  caixa.setDefaultButton(QMessageBox::Yes);
+  caixa.button(QMessageBox::Yes)->setText(QStringLiteral("&Sim"));
+  caixa.button(QMessageBox::No)->setText(QStringLiteral("&Não"));
+  return caixa.exec() == QMessageBox::Yes;
+}
 
 }  // namespace
 
@@ -92,15 +102,9 @@ TfrmRel::TfrmRel(QWidget* dono) : QDialog(dono) {
   Memo1->setPalette(p);
   Memo1->setGeometry(8, 8, 616, 392);
 
-  btnImprimir = new QPushButton(QStringLiteral("Imprimir"), this);
-  btnImprimir->setObjectName(QStringLiteral("btnImprimir"));
-  btnImprimir->setGeometry(165, 410, 90, 30);
-  btnApagar = new QPushButton(QStringLiteral("Apagar"), this);
-  btnApagar->setObjectName(QStringLiteral("btnApagar"));
-  btnApagar->setGeometry(271, 410, 90, 30);
-  btnSair = new QPushButton(QStringLiteral("Sair"), this);
-  btnSair->setObjectName(QStringLiteral("btnSair"));
-  btnSair->setGeometry(377, 410, 90, 30);
+  btnImprimir = Botao(QStringLiteral("Imprimir"), "btnImprimir", QRect(165, 410, 90, 30), this);
+  btnApagar = Botao(QStringLiteral("Apagar"), "btnApagar", QRect(271, 410, 90, 30), this);
+  btnSair = Botao(QStringLiteral("Sair"), "btnSair", QRect(377, 410, 90, 30), this);
   btnSair->setDefault(true);
 
   connect(btnImprimir, &QPushButton::clicked, this, [this] { btnImprimirClick(); });
@@ -187,9 +191,7 @@ void TfrmRel::FormActivate() {
 }
 
 void TfrmRel::btnApagarClick() {
-  if (!platform::PerguntaSimNao(this,
-                                QStringLiteral("Você tem certeza que deseja APAGAR o Arquivo de Relatório ?"),
-                                kAtencao))
+  if (!ConfirmaSimNao(this, QStringLiteral("Você tem certeza que deseja APAGAR o Arquivo de Relatório ?")))
     return;
   const QString real = files::ResolveCaminho(ArqRelatorio);
   if (!QFile::remove(real) && QFile::exists(real)) {

@@ -42,16 +42,6 @@ Linha LinhaDe(LinhaBotoes l) {
   return {};
 }
 
-// The text page a consultation shows again.
-QDialog* PaginaDeTexto(int tipo) {
-  switch (tipo) {
-    case files::kTextoRTF: return frmRTF;
-    case files::kHipertexto: return frmHiper;
-    case files::kHTML: return frmHTML;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 TfrmAtividade::TfrmAtividade(QWidget* dono, const QString& caption, LinhaBotoes linha,
@@ -89,7 +79,8 @@ QPushButton* TfrmAtividade::CriaBotao(const QString& nome, const QString& texto,
 
 void TfrmAtividade::FormCreate() {
   platform::EscalaTelaCheia(this);
-  move(0, 0);
+  const platform::Tela tela = platform::TelaAtual();
+  move(tela.x, tela.y);
 }
 
 void TfrmAtividade::showEvent(QShowEvent* e) {
@@ -204,7 +195,7 @@ void TfrmAtividade::btnConsultaClick() {
   const files::RegPagina copia = AtividadeAtual;
   AtividadeAtual = UltimaPagina;
   ParaSom();
-  if (QDialog* pagina = PaginaDeTexto(UltimaPagina.Tipo)) {
+  if (QDialog* pagina = JanelaDeTexto(UltimaPagina.Tipo)) {
     if (pagina->exec() == 2) {
       terminado_ = true;
       resultado_ = 2;

@@ -2,28 +2,21 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QPushButton>
+
+#include "platform/icone.h"
 
 namespace zelmo {
 
 QIcon GlifoOK() {
-  QIcon icone;
-  for (int lado : {16, 24, 32, 48}) {
-    QPixmap p(lado, lado);
-    p.fill(Qt::transparent);
-    QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
+  return platform::IconeDesenhado({16, 24, 32, 48}, 100, [](QPainter& p) {
     QPainterPath marca;
-    marca.moveTo(lado * 0.15, lado * 0.55);
-    marca.lineTo(lado * 0.40, lado * 0.80);
-    marca.lineTo(lado * 0.88, lado * 0.22);
-    g.setPen(QPen(QColor(0, 128, 0), lado * 0.16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    g.drawPath(marca);
-    g.end();
-    icone.addPixmap(p);
-  }
-  return icone;
+    marca.moveTo(15, 55);
+    marca.lineTo(40, 80);
+    marca.lineTo(88, 22);
+    p.setPen(QPen(QColor(0, 128, 0), 16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(marca);
+  });
 }
 
 QFont FonteDeBotao() {

@@ -123,7 +123,7 @@ void TfrmMain::changeEvent(QEvent* e) {
   if (e->type() == QEvent::ActivationChange && isActiveWindow()) Agenda();
 }
 
-void TfrmMain::LeConfiguracao() {
+void LeConfiguracao() {
   files::RegConfig cfg;
   bool lido = false;
   try {
@@ -149,7 +149,7 @@ void TfrmMain::LeConfiguracao() {
                                                         : QString::fromUtf8(kRelatorioPadrao);
 }
 
-void TfrmMain::ConstroiCaminhos() {
+void ConstroiCaminhos() {
   ArqRelatorio = files::ArqRelatorioDe(DirPrograma, NomeAssunto, NomeRelatorio);
   if (files::NomeSimples(NomeAssunto)) {
     ArqAssunto = files::ArqAssuntoDe(DirPrograma, NomeAssunto);
@@ -274,6 +274,9 @@ void TfrmMain::Encerra() {
   LinhasRelatorio.clear();
   ListaErros.clear();
 }
+
+AplicacaoZelmo::AplicacaoZelmo(int& argc, char** argv)
+    : platform::Aplicacao(argc, argv, QString::fromUtf8(kTitulo), QStringLiteral("Erro")) {}
 
 int ExecutaZelmo() {
   QApplication::setApplicationName(QString::fromUtf8(kTitulo));

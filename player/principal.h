@@ -44,8 +44,6 @@ class TfrmMain : public QWidget {
   void FormClose();
   void Encerra();
   void Agenda();
-  void LeConfiguracao();
-  void ConstroiCaminhos();
   // The subject file's page count; 0 when it is missing, empty or unreadable
   // (the program then ends without a report).
   qint64 ContaPaginas();
@@ -65,9 +63,16 @@ class TfrmMain : public QWidget {
 // that event.
 class AplicacaoZelmo : public platform::Aplicacao {
  public:
-  AplicacaoZelmo(int& argc, char** argv)
-      : platform::Aplicacao(argc, argv, QStringLiteral("Zelmo II"), QStringLiteral("Erro")) {}
+  AplicacaoZelmo(int& argc, char** argv);
 };
+
+// The start of a run, steps the main window takes after the splash.
+// LeConfiguracao: NomeAssunto and NomeRelatorio from the one record of
+// ArqConfig; without a readable configuration, the subject and report that
+// the configuration dialog offers first.  ConstroiCaminhos: ArqRelatorio,
+// ArqAssunto and DirAssunto from DirPrograma and those names.
+void LeConfiguracao();
+void ConstroiCaminhos();
 
 // Program start: the title, the main window over the whole screen, the
 // message loop.  The page and activity windows are registered before.

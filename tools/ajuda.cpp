@@ -2,29 +2,17 @@
 // with its stylesheet and pictures in "Ajuda_arquivos".  The pictures are
 // drawn here.
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <stdexcept>
 
+#include "tools/escrita.h"
 #include "tools/gerador.h"
 
 namespace gerador {
 
 namespace {
-
-void GravaArquivo(const QString& caminho, const QByteArray& bytes) {
-  QFile f(caminho);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size() || !f.flush())
-    throw std::runtime_error(("cannot write " + caminho).toStdString());
-}
-
-void GravaImagem(const QImage& imagem, const QString& caminho) {
-  if (!imagem.save(caminho, "PNG")) throw std::runtime_error(("cannot write " + caminho).toStdString());
-}
 
 QFont Fonte(int pixels, bool negrito = false, bool italico = false, bool serifa = false) {
   QFont f;
@@ -327,7 +315,7 @@ para ver tudo, ou imprima e apague o relatório para começar outro.</td></tr>
 
 void GravaAjuda(const QString& dirPrograma) {
   const QString pasta = dirPrograma + "Ajuda_arquivos/";
-  if (!QDir().mkpath(pasta)) throw std::runtime_error(("cannot create " + pasta).toStdString());
+  CriaPasta(pasta);
   GravaArquivo(pasta + "estilo.css", QByteArray(kEstilo));
   GravaImagem(Titulo(), pasta + "titulo.png");
   GravaImagem(Caminho(), pasta + "caminho.png");

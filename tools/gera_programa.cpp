@@ -15,22 +15,12 @@
 
 #include "files/arquivo_registros.h"
 #include "files/registros.h"
+#include "tools/escrita.h"
 #include "tools/gerador.h"
 
 namespace gerador {
 
 namespace {
-
-void Grava(const QString& caminho, const QByteArray& bytes) {
-  QFile f(caminho);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size() ||
-      !f.flush())
-    throw std::runtime_error(("cannot write " + caminho).toStdString());
-}
-
-void CriaPasta(const QString& pasta) {
-  if (!QDir().mkpath(pasta)) throw std::runtime_error(("cannot create " + pasta).toStdString());
-}
 
 // The subject folder holds only what this build writes, and the reports.
 void LimpaAssunto(const QString& dirAssunto) {
@@ -65,6 +55,9 @@ void GravaAssunto(const QString& dirPrograma) {
   LimpaAssunto(dirAssunto);
 
   QList<files::RegPagina> paginas = GravaConteudoPaginas(dirAssunto);
+  // The opening page plays a tune through the media player (MIDI).
+  GravaMusicaDemo(dirAssunto + "musica.mid");
+  if (!paginas.isEmpty() && paginas.front().Som.isEmpty()) paginas.front().Som = "musica.mid";
   paginas += GravaConteudoAtividades(dirAssunto);
   if (paginas.isEmpty()) {
     // Nothing to play yet: one page without a kind, so a run still shows the
@@ -85,7 +78,7 @@ int GeraPrograma(const QString& pasta) {
   QString dirPrograma = QDir::cleanPath(QDir(pasta).absolutePath());
   if (!dirPrograma.endsWith('/')) dirPrograma += '/';
   CriaPasta(dirPrograma);
-  Grava(dirPrograma + "branco.htm", PaginaEmBranco());
+  GravaArquivo(dirPrograma + "branco.htm", PaginaEmBranco());
   GravaConfiguracao(dirPrograma);
   GravaMidia(dirPrograma);
   GravaAjuda(dirPrograma);

@@ -78,9 +78,9 @@ EditorRegistros::~EditorRegistros() {
 
 void EditorRegistros::FormCreate() {
   platform::EscalaJanelaPequena(this);
-  const platform::Tela tela = platform::TelaAtual();
-  move(0, 0);
-  resize(tela.largura, tela.altura);
+  // On a screen wider than 4:3 the scaled design would reach below the
+  // screen, taking the row of buttons (and "Sair", the only way out) with it.
+  CobreATela(this);
 }
 
 QString EditorRegistros::Rotulo(qint64 i) const {

@@ -67,6 +67,11 @@ void TfrmForca::Alfa1Click(Painel* sender) {
   sender->setCorFonte(kFonteVermelha);
   sender->setEnabled(false);
   Processa();
+  if (Interrompida()) {
+    ocupado_ = false;
+    Resolve();
+    return;
+  }
   const regras::Jogada j = static_cast<regras::JogoForca*>(jogo_.get())->JogaLetra(n);
   TrataJogada(j);
   ocupado_ = false;

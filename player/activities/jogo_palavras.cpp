@@ -4,6 +4,7 @@
 
 #include "platform/mensagens.h"
 #include "player/activities/rules/palavras.h"
+#include "player/despachante.h"
 #include "player/servicos.h"
 
 namespace zelmo {
@@ -162,22 +163,30 @@ void TfrmJogoPalavras::MostraResposta() {
   for (int i = 1; i <= jogo_->L(); ++i) Slot(i)->setCaption(jogo_->rotulo(i));
 }
 
+bool TfrmJogoPalavras::Interrompida() const { return terminado() || ProgramaEncerrando(); }
+
 void TfrmJogoPalavras::TrataJogada(const regras::Jogada& j) {
   if (!j.aceita || !jogo_) return;
+  // While a change is painted the student may leave the activity (Próxima,
+  // Sair, a consultation that ends the run): from then on nothing more is
+  // played, sounded or said.
   for (int i : j.reveladas) {
     Slot(i)->setCaption(jogo_->rotulo(i));
     Slot(i)->setVisible(jogo_->visivel(i));
     Processa();
+    if (Interrompida()) return;
   }
   if (j.errou) DesenhaErro(j.estagio);
   if (j.resolvida) {
     Processa();
+    if (Interrompida()) return;
     TocaAcerto();
     Espera(1000);
   } else if (j.perdida) {
     ListaErros.append(jogo_->palavra());
     MostraResposta();
     Processa();
+    if (Interrompida()) return;
     TocaErro();
     Espera(2000);
   }

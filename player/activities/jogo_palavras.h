@@ -78,6 +78,8 @@ class TfrmJogoPalavras : public TfrmAtividade {
   // Shows what a letter or drop did, then the solved or lost word with its
   // sound and pause, then the next word.
   void TrataJogada(const regras::Jogada& j);
+  // The activity was left, or the program is ending.
+  bool Interrompida() const;
   // The slots as the game has them.
   void AtualizaSlots();
 

@@ -7,31 +7,19 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "platform/impressora_texto.h"
+#include "support/aplicacao.h"
+#include "support/pdf.h"
 
 namespace {
 
-QApplication* Aplicacao() {
-  static int argc = 1;
-  static char nome[] = "impressora";
-  static char* argv[] = {nome, nullptr};
-  if (!qApp) new QApplication(argc, argv);
-  return qobject_cast<QApplication*>(qApp);
-}
-
-int PaginasDoPdf(const QString& caminho) {
-  QFile f(caminho);
-  if (!f.open(QIODevice::ReadOnly)) return -1;
-  const QString texto = QString::fromLatin1(f.readAll());
-  return static_cast<int>(texto.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
-}
+using apoio::PaginasDoPdf;
 
 // The application exists before any printer does.
 struct ComAplicacao {
-  ComAplicacao() { Aplicacao(); }
+  ComAplicacao() { apoio::Aplicacao(); }
 };
 
 class Canal : public ::testing::Test, private ComAplicacao {

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <cstdio>
+#include <cstdlib>
 #include <QtGlobal>
 
 namespace {
@@ -20,5 +22,12 @@ int main(int argc, char** argv) {
   Padrao("QTWEBENGINE_DISABLE_SANDBOX", "1");
   Padrao("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
   testing::InitGoogleMock(&argc, argv);
-  return RUN_ALL_TESTS();
+  const int resultado = RUN_ALL_TESTS();
+  // The test application is never destroyed (tests share it, and windows kept
+  // in the programs' globals outlive any one test), so the browser engine's
+  // own exit handlers would tear down under a live application and may abort
+  // the process after every case has passed.  Leave without them.
+  std::fflush(stdout);
+  std::fflush(stderr);
+  std::_Exit(resultado);
 }

@@ -110,6 +110,31 @@ TEST_F(ForcaTeste, LettersArrivingWhileOneIsPlayedAreIgnored) {
   EXPECT_FALSE(j->ocupado());
 }
 
+TEST_F(ForcaTeste, LeavingWhileALetterIsPaintedEndsThePlay) {
+  // Sair or Próxima pressed while the fifth miss is being painted: the word
+  // is not lost afterwards, with its sound, its pause and a completion
+  // message after the student has left.
+  for (const bool sair : {true, false}) {
+    zelmo::LinhasRelatorio.clear();
+    respostas.avisos.clear();
+    auto j = Jogo({Palavra("ab")}, 0, 0);
+    for (char c : {'X', 'Y', 'Z', 'W'}) Letra(*j, c);
+    QPushButton* botao = sair ? j->btnSair : j->btnProxima;
+    QMetaObject::invokeMethod(botao, &QPushButton::click, Qt::QueuedConnection);
+    const int leituras = relogio.leituras();
+    Letra(*j, 'V');
+    ASSERT_EQ(respostas.avisos.size(), 1) << sair;
+    EXPECT_EQ(respostas.avisos[0][0], sair ? U("Você está encerrando antes de cumprir todas as atividades !")
+                                           : QString());
+    EXPECT_EQ(j->result(), sair ? 2 : 1);
+    EXPECT_LT((relogio.leituras() - leituras) * 50, 2000) << sair;
+    EXPECT_FALSE(j->ocupado());
+    EXPECT_EQ(zelmo::LinhasRelatorio[2],
+              "Quantidade de Palavras: 1 - Palavras Corretas: 0 - Palavras Erradas: 0 - Consultas: 0");
+    EXPECT_FALSE(zelmo::ListaErros.contains("AB")) << sair;
+  }
+}
+
 TEST_F(ForcaTeste, TheFigureGrowsAndTheFifthMissShowsTheWordOverTheBones) {
   auto j = Jogo({Palavra("veia"), Palavra("aorta")});
   const char erradas[] = {'B', 'C', 'D', 'F'};

@@ -56,9 +56,11 @@ TEST_F(QuadroTeste, LayoutOfTheStandardButtons) {
 }
 
 TEST_F(QuadroTeste, TheWindowIsScaledToTheScreen) {
-  platform::DefineTela({1280, 1024, 96});
+  // The screen the windows are laid out for starts right of another one.
+  platform::DefineTela({1280, 1024, 96, 1920, 0});
   TfrmForca j;
   EXPECT_EQ(j.size(), QSize(1280, 1024));
+  EXPECT_EQ(j.pos(), QPoint(1920, 0));
   // 96 dpi: first to the screen's dpi (x 0.8), then 1280 x 120 / 62400.
   const double f = 0.8 * 1280.0 * 120 / 62400;
   EXPECT_NEAR(j.btnProxima->x(), 555 * f, 2);

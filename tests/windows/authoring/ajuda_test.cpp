@@ -46,4 +46,16 @@ TEST_F(Ajuda, AMissingHelpPageLeavesTheWindowUsable) {
   EXPECT_EQ(frm.exec(), 2);
 }
 
+TEST_F(Ajuda, TheWindowAndItsButtonFitOnScreensOfEveryShape) {
+  const platform::Tela telas[] = {{640, 480, 120}, {1024, 768, 96}, {1366, 768, 96}, {1920, 1080, 96}};
+  for (const platform::Tela& tela : telas) {
+    SCOPED_TRACE(std::to_string(tela.largura) + "x" + std::to_string(tela.altura));
+    platform::DefineTela(tela);
+    TfrmAjuda frm;
+    EXPECT_LE(frm.width(), tela.largura);
+    EXPECT_LE(frm.height(), tela.altura);
+    EXPECT_TRUE(frm.rect().contains(frm.btnSair->geometry()));
+  }
+}
+
 }  // namespace

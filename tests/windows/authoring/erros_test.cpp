@@ -24,6 +24,7 @@ class Falha : public QObject {
   bool event(QEvent* e) override {
     if (e->type() == QEvent::User) throw files::IoError(files::IoError::Kind::FileNotFound, "/x/lista.plv");
     if (e->type() == QEvent::User + 1) throw std::runtime_error("outra falha");
+    if (e->type() == QEvent::User + 2) throw 42;  // a failure with no text of its own
     return QObject::event(e);
   }
 };
@@ -38,6 +39,7 @@ TEST(TratadorPadrao, AnErrorInAnEventIsShownAndTheProgramGoesOn) {
   } casos[] = {
       {QEvent::User, "File not found", "/x/lista.plv"},
       {QEvent::User + 1, "outra falha", ""},
+      {QEvent::User + 2, "Erro inesperado", ""},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.texto);

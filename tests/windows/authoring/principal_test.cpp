@@ -13,19 +13,13 @@
 #include "authoring/rel.h"
 #include "authoring/splash.h"
 #include "files/registros.h"
+#include "support/configuracao.h"
 
 namespace {
 
 using namespace pravo;
 using teste::QuandoAbrir;
-
-QByteArray Configuracao(const QString& assunto, const QString& relatorio) {
-  files::RegConfig c;
-  c.NomeAssunto = assunto;
-  c.NomeRelatorio = relatorio;
-  c.Prepara();
-  return c.ParaBytes();
-}
+using apoio::Configuracao;
 
 class Principal : public teste::ProgramaTeste {
  protected:

@@ -5,15 +5,16 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include "apoio_autoria.h"
 #include "authoring/rel.h"
+#include "support/pdf.h"
 
 namespace {
 
 using namespace pravo;
 using teste::QuandoAbrir;
+using apoio::PaginasDoPdf;
 
 const QString kFF = QString(QChar(12));
 const QString kMargem = QString(15, ' ');
@@ -34,13 +35,6 @@ QByteArray RelatorioDuasRodadas() {
   r += "Testes - Arquivo: cora\xE7\xE3o.tst - 80%\n";
   r += "\n";
   return r;
-}
-
-int PaginasDoPdf(const QString& caminho) {
-  QFile f(caminho);
-  if (!f.open(QIODevice::ReadOnly)) return -1;
-  return static_cast<int>(
-      QString::fromLatin1(f.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
 }
 
 TEST(LinhasDoTexto, LinesEndAtLineFeedCarriageReturnOrThePair) {
@@ -243,6 +237,7 @@ TEST_F(Visor, DeletingAsksFirstThenEmptiesTheViewerWhichStillPrints) {
   EXPECT_EQ(pergunta.texto, "Você tem certeza que deseja APAGAR o Arquivo de Relatório ?");
   EXPECT_EQ(pergunta.titulo, "Atenção !");
   EXPECT_EQ(pergunta.botoes, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(pergunta.icone, QMessageBox::NoIcon);
   EXPECT_FALSE(vazioDepoisDoNao);
   EXPECT_TRUE(aberto);
   EXPECT_TRUE(texto.isEmpty());

@@ -73,6 +73,27 @@ TEST_F(QuadroTeste, UmNovoArquivoGanhaUmRegistroEmBrancoDeUmaVez) {
   EXPECT_FALSE(frm->windowFlags() & Qt::WindowCloseButtonHint);
 }
 
+TEST_F(QuadroTeste, EmQualquerTelaOsEditoresCabemNelaComTodosOsBotoes) {
+  // A screen wider than 4:3 must not push the row of buttons (and "Sair",
+  // the only way out) below the screen's bottom.
+  const platform::Tela telas[] = {{640, 480, 120}, {1366, 768, 96}, {1920, 1080, 96}, {1280, 1024, 96}};
+  for (const platform::Tela& tela : telas) {
+    SCOPED_TRACE(std::to_string(tela.largura) + "x" + std::to_string(tela.altura));
+    platform::DefineTela(tela);
+    pravo::TfrmEditAst paginas;
+    pravo::TfrmEditPal palavras;
+    pravo::TfrmEditFra frases;
+    pravo::TfrmEditTst testes;
+    for (pravo::EditorRegistros* frm :
+         std::initializer_list<pravo::EditorRegistros*>{&paginas, &palavras, &frases, &testes}) {
+      EXPECT_EQ(frm->size(), QSize(tela.largura, tela.altura)) << frm->objectName().toStdString();
+      for (QWidget* w : frm->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(frm->rect().contains(w->geometry()))
+            << frm->objectName().toStdString() << " " << w->objectName().toStdString();
+    }
+  }
+}
+
 TEST_F(QuadroTeste, OsMovimentosGravamAoSairEParadosNasPontasNaoGravamNada) {
   PalavrasDe(3);
   auto* frm = AbrePalavras();

@@ -1,5 +1,6 @@
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <functional>
 #include <stdexcept>
 
 #include "player/principal.h"
@@ -17,15 +18,26 @@ zelmo::AplicacaoZelmo& App() {
 
 TEST(AplicacaoTeste, ErroNumManipuladorMostraAMensagemEOProgramaSegue) {
   App();
-  apoio::Mensagem vista;
-  apoio::RespondeMensagem(QMessageBox::Ok, &vista);
-  bool depois = false;
-  QTimer::singleShot(0, [] { throw std::runtime_error("File not found"); });
-  QTimer::singleShot(5, [&] { depois = true; });
-  ASSERT_TRUE(apoio::Espera([&] { return depois; }));
-  EXPECT_EQ(vista.titulo, "Zelmo II");
-  EXPECT_EQ(vista.texto, "File not found");
-  EXPECT_EQ(vista.icone, QMessageBox::Critical);
+  struct Caso {
+    const char* nome;
+    std::function<void()> falha;
+    const char* texto;
+  } casos[] = {
+      {"an error with its text", [] { throw std::runtime_error("File not found"); }, "File not found"},
+      {"a failure with no text", [] { throw 42; }, "Erro"},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nome);
+    apoio::Mensagem vista;
+    apoio::RespondeMensagem(QMessageBox::Ok, &vista);
+    bool depois = false;
+    QTimer::singleShot(0, c.falha);
+    QTimer::singleShot(5, [&] { depois = true; });
+    ASSERT_TRUE(apoio::Espera([&] { return depois; }));
+    EXPECT_EQ(vista.titulo, "Zelmo II");
+    EXPECT_EQ(vista.texto, c.texto);
+    EXPECT_EQ(vista.icone, QMessageBox::Critical);
+  }
 }
 
 }  // namespace

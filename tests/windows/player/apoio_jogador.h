@@ -19,6 +19,7 @@
 #include "player/senha.h"
 #include "player/splash.h"
 #include "support/aplicacao.h"
+#include "support/configuracao.h"
 #include "support/modal.h"
 #include "support/pasta_temporaria.h"
 #include "support/relogio_falso.h"
@@ -39,14 +40,6 @@ inline QByteArray Bytes(const QList<files::RegPagina>& paginas) {
   QByteArray b;
   for (const auto& p : paginas) b += p.ParaBytes();
   return b;
-}
-
-inline QByteArray Configuracao(const QString& assunto, const QString& relatorio) {
-  files::RegConfig c;
-  c.NomeAssunto = assunto;
-  c.NomeRelatorio = relatorio;
-  c.Prepara();
-  return c.ParaBytes();
 }
 
 // What a stand-in window saw when it was shown.

@@ -1,0 +1,24 @@
+#include "tools/escrita.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <stdexcept>
+
+namespace gerador {
+
+void GravaArquivo(const QString& caminho, const QByteArray& bytes) {
+  QFile f(caminho);
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size() || !f.flush())
+    throw std::runtime_error(("cannot write " + caminho).toStdString());
+}
+
+void GravaImagem(const QImage& imagem, const QString& caminho) {
+  if (!imagem.save(caminho, "PNG")) throw std::runtime_error(("cannot write " + caminho).toStdString());
+}
+
+void CriaPasta(const QString& pasta) {
+  if (!QDir().mkpath(pasta)) throw std::runtime_error(("cannot create " + pasta).toStdString());
+}
+
+}  // namespace gerador
