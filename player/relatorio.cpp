@@ -78,12 +78,27 @@ bool EscreveTudo(int fd, const QByteArray& bloco) {
 
 }  // namespace
 
+QString FormatoHoraLonga(const QLocale& local) {
+  // The locale's long time format, less the time zone that Qt adds to it:
+  // a report line reads "14:30:05", as the desktop's clock does.
+  QString formato = local.timeFormat(QLocale::LongFormat);
+  QString resultado;
+  bool emAspas = false;
+  for (qsizetype i = 0; i < formato.size(); ++i) {
+    const QChar c = formato[i];
+    if (c == '\'') emAspas = !emAspas;
+    if (!emAspas && c == 't') continue;
+    resultado += c;
+  }
+  return resultado.simplified();
+}
+
 QString CabecalhoRelatorio(const QString& nome, const QString& identificacao,
                            const QDateTime& agora) {
   const QLocale local = QLocale::system();
   return nome + "  -  " + identificacao + " - " +
          local.toString(agora.date(), QLocale::ShortFormat) + " - " +
-         local.toString(agora.time(), QLocale::LongFormat);
+         local.toString(agora.time(), FormatoHoraLonga(local));
 }
 
 QByteArray BlocoRelatorio(const QString& nome, const QString& identificacao,

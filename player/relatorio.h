@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,9 @@ inline constexpr int kEsperaRelatorioMs = 30000;
 
 // Name + "  -  " + identification + " - " + date + " - " + time; the date in
 // the locale's short format and the time in its long format.
+// The locale's long time format without its time zone.
+QString FormatoHoraLonga(const QLocale& local);
+
 QString CabecalhoRelatorio(const QString& nome, const QString& identificacao,
                            const QDateTime& agora);
 

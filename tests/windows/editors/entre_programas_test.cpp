@@ -19,6 +19,7 @@
 #include "files/pastas.h"
 #include "player/global.h"
 #include "player/principal.h"
+#include "player/relatorio.h"
 #include "player/senha.h"
 #include "player/servicos.h"
 #include "support/relogio_falso.h"
@@ -69,7 +70,7 @@ class EntreProgramas : public teste::ProgramaTeste {
     return QStringList{QString(76, '*'),
                        nome + "  -  " + identificacao + " - " +
                            local.toString(quando.date(), QLocale::ShortFormat) + " - " +
-                           local.toString(quando.time(), QLocale::LongFormat)} +
+                           local.toString(quando.time(), zelmo::FormatoHoraLonga(local))} +
            linhas + QStringList{QString()};
   }
 

@@ -21,7 +21,7 @@ const QDateTime kAgora(QDate(2026, 12, 10), QTime(14, 30, 5));
 QByteArray Cabecalho(const QString& nome, const QString& id) {
   const QLocale l = QLocale::system();
   return files::ParaAnsi(nome + "  -  " + id + " - " + l.toString(kAgora.date(), QLocale::ShortFormat) +
-                         " - " + l.toString(kAgora.time(), QLocale::LongFormat));
+                         " - " + l.toString(kAgora.time(), zelmo::FormatoHoraLonga(l)));
 }
 
 // The run's block as the report viewer expects its bytes.
@@ -99,7 +99,24 @@ TEST_F(RelatorioTeste, DataEHoraDoRelogioNosFormatosDoLocal) {
   const QLocale l = QLocale::system();
   const QByteArray linha = Arquivo().split('\n').value(1);
   EXPECT_EQ(linha, files::ParaAnsi("Ana  -  1 - " + l.toString(QDate(2027, 1, 2), QLocale::ShortFormat) +
-                                   " - " + l.toString(QTime(3, 4, 5), QLocale::LongFormat)));
+                                   " - " + l.toString(QTime(3, 4, 5), zelmo::FormatoHoraLonga(l))));
+}
+
+TEST(HoraDoRelatorio, FormatoLongoSemFusoHorario) {
+  // Qt's long time formats end in the time zone; the report's time doesn't.
+  for (const QLocale& l : {QLocale(QLocale::Portuguese, QLocale::Brazil), QLocale::c(),
+                           QLocale(QLocale::English, QLocale::UnitedStates)}) {
+    SCOPED_TRACE(l.name().toStdString());
+    const QString hora = l.toString(QTime(15, 4, 5), zelmo::FormatoHoraLonga(l));
+    EXPECT_TRUE(hora.contains("04:05")) << hora.toStdString();
+    EXPECT_FALSE(hora.contains("UTC") || hora.contains("GMT") || hora.contains("BRT") ||
+                 hora.endsWith(' '))
+        << hora.toStdString();
+  }
+  EXPECT_EQ(QLocale(QLocale::Portuguese, QLocale::Brazil)
+                .toString(QTime(15, 4, 5),
+                          zelmo::FormatoHoraLonga(QLocale(QLocale::Portuguese, QLocale::Brazil))),
+            "15:04:05");
 }
 
 TEST_F(RelatorioTeste, PastaQueNaoExisteDaAMensagem) {
