@@ -73,7 +73,7 @@ void Contexto::AplicaRecorte() {
 void Contexto::Salva() { pilha_.push_back(e_); }
 
 void Contexto::Restaura(int n) {
-  if (pilha_.empty() || n == 0 || (n < 0 && static_cast<size_t>(-n) > pilha_.size())) return;
+  if (pilha_.empty() || n == 0 || (n < 0 && static_cast<size_t>(-static_cast<qint64>(n)) > pilha_.size())) return;
   const size_t fica = n < 0 ? pilha_.size() + n : static_cast<size_t>(n - 1);
   if (fica >= pilha_.size()) return;
   e_ = pilha_[fica];

@@ -346,7 +346,7 @@ void ReprodutorEmf::Registro(const Campos& r) {
       Objeto o;
       o.tipo = Objeto::DeCaneta;
       o.caneta.estilo = static_cast<int>(r.u32(12) & 0xFFFF);
-      o.caneta.largura = std::abs(r.i32(16));
+      o.caneta.largura = std::abs(static_cast<double>(r.i32(16)));
       o.caneta.cor = CorRef(r.u32(24));
       c_.Cria(o, static_cast<int>(r.u32(8)));
       break;
@@ -432,7 +432,7 @@ void ReprodutorEmf::Registro(const Campos& r) {
     }
     case EMR_ROUNDRECT: {
       QPainterPath c;
-      c.addRoundedRect(r.Retangulo(8), std::abs(r.i32(24)) / 2.0, std::abs(r.i32(28)) / 2.0);
+      c.addRoundedRect(r.Retangulo(8), std::abs(static_cast<double>(r.i32(24))) / 2.0, std::abs(static_cast<double>(r.i32(28))) / 2.0);
       c_.Desenha(c);
       break;
     }
@@ -515,7 +515,7 @@ bool MetafileEmf::Carrega(const QByteArray& bytes, QString* erro) {
     if (erro) *erro = QStringLiteral("Metafile avançado com cabeçalho inválido.");
     return false;
   }
-  const QRectF limites(QPointF(i32(8), i32(12)), QPointF(i32(16) + 1, i32(20) + 1));
+  const QRectF limites(QPointF(i32(8), i32(12)), QPointF(i32(16) + 1.0, i32(20) + 1.0));
   quadro_ = QRectF(QPointF(i32(24), i32(28)), QPointF(i32(32), i32(36))).normalized();
   const double pxX = i32(72), pxY = i32(76), mmX = i32(80), mmY = i32(84);
   pixelsPorMm_ = (pxX > 0 && pxY > 0 && mmX > 0 && mmY > 0) ? QSizeF(pxX / mmX, pxY / mmY)

@@ -2,8 +2,6 @@
 // an HTML page on the circulation, with the pictures they show.
 #include <QBuffer>
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -11,17 +9,12 @@
 #include <stdexcept>
 
 #include "files/texto.h"
+#include "tools/escrita.h"
 #include "tools/gerador.h"
 
 namespace gerador {
 
 namespace {
-
-void Grava(const QString& caminho, const QByteArray& bytes) {
-  QFile f(caminho);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-    throw std::runtime_error(("cannot write " + caminho).toStdString());
-}
 
 // Text as RTF: the braces and backslash escaped, everything past ASCII as
 // \'hh in Windows-1252 (or \uN where the code page has no such character).
@@ -265,12 +258,11 @@ QByteArray DocumentoCirculacao() {
 }  // namespace
 
 QList<files::RegPagina> GravaConteudoPaginas(const QString& dirAssunto) {
-  QDir().mkpath(dirAssunto);
+  CriaPasta(dirAssunto);
   const QString pasta = dirAssunto.endsWith('/') ? dirAssunto : dirAssunto + '/';
-  Grava(pasta + "Coracao.rtf", DocumentoCoracao());
-  Grava(pasta + "Circulacao.htm", DocumentoCirculacao());
-  if (!FiguraCirculacao().save(pasta + "circulacao.png", "PNG"))
-    throw std::runtime_error(("cannot write " + pasta + "circulacao.png").toStdString());
+  GravaArquivo(pasta + "Coracao.rtf", DocumentoCoracao());
+  GravaArquivo(pasta + "Circulacao.htm", DocumentoCirculacao());
+  GravaImagem(FiguraCirculacao(), pasta + "circulacao.png");
 
   files::RegPagina rtf;
   rtf.Tipo = files::kTextoRTF;

@@ -3,7 +3,6 @@
 // at 22050 Hz), the two pictures of the blinking target marker (placeable
 // Windows metafiles) and a short demonstration tune (a standard MIDI file).
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QtEndian>
 #include <algorithm>
@@ -12,17 +11,12 @@
 #include <stdexcept>
 #include <vector>
 
+#include "tools/escrita.h"
 #include "tools/gerador.h"
 
 namespace gerador {
 
 namespace {
-
-void GravaArquivo(const QString& caminho, const QByteArray& bytes) {
-  QFile f(caminho);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size() || !f.flush())
-    throw std::runtime_error(("cannot write " + caminho).toStdString());
-}
 
 void Poe16(QByteArray& b, quint16 v) {
   char c[2];

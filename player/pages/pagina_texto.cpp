@@ -75,10 +75,12 @@ void JanelaPagina::reject() {
 
 void JanelaPagina::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
+  ativada_ = false;
   // The activation runs once the modal loop runs, so that it may end the
   // program or open message boxes of its own.
   QTimer::singleShot(0, this, [this] {
     if (isVisible() && !ProgramaEncerrando()) FormActivate();
+    ativada_ = true;
   });
 }
 

@@ -23,6 +23,8 @@ class JanelaPagina : public QDialog {
   void btnProximaClick();
   void btnSairClick();
   bool podeFechar() const { return podeFechar_; }
+  // This showing's activation has run to its end.
+  bool ativada() const { return ativada_; }
 
   // Closes only once "Próxima" or "Sair" allowed it (then FormClose runs),
   // or when the program is ending (then it does not).
@@ -51,6 +53,7 @@ class JanelaPagina : public QDialog {
   void closeEvent(QCloseEvent* e) override;
 
   bool podeFechar_ = false;
+  bool ativada_ = false;
 };
 
 }  // namespace zelmo

@@ -14,18 +14,20 @@ class QWidget;
 namespace apoio {
 
 // Runs `acao` on the first visible active modal window for which `escolhe`
-// is true.  Polls every 5 ms; gives up after `limiteMs`.
+// is true.  Polls every 5 ms; gives up after `limiteMs`.  The defaults below
+// are generous: on a loaded machine a window with a browser in it can take
+// many seconds to come up, and a poller that gives up leaves exec() hanging.
 void QuandoModalQue(std::function<bool(QWidget*)> escolhe, std::function<void(QWidget*)> acao,
                     int limiteMs);
 
 // Runs `acao` on the next modal window that opens (one that was not already
 // the active modal window when this was called).
-void QuandoModal(std::function<void(QWidget*)> acao, int limiteMs = 10000);
+void QuandoModal(std::function<void(QWidget*)> acao, int limiteMs = 60000);
 
 // Runs `acao` on the next visible modal window that is a T (one already open
 // too).
 template <class T>
-void QuandoAbrir(std::function<void(T*)> acao, int limiteMs = 15000) {
+void QuandoAbrir(std::function<void(T*)> acao, int limiteMs = 60000) {
   QuandoModalQue([](QWidget* w) { return qobject_cast<T*>(w) != nullptr; },
                  [acao](QWidget* w) { acao(qobject_cast<T*>(w)); }, limiteMs);
 }

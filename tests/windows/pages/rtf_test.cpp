@@ -41,14 +41,12 @@ class PaginaRTF : public apoio::TestePagina {
     TestePagina::Pagina(files::kTextoRTF, arquivo, sair, imprimir);
   }
 
-  // Shows the page; once its activation has run, `acao` looks at it.
+  // Shows the page; once its activation has run to its end, `acao` looks at
+  // it (from a timer, never from inside the activation's own message loop).
   int Mostra(std::function<void(TfrmRTF*)> acao) {
     TfrmRTF* j = janela.get();
-    apoio::QuandoModal([j, acao](QWidget*) {
-      apoio::Espera([j] { return !j->RichEdit1->document()->isEmpty() || zelmo::ProgramaEncerrando(); }, 5000);
-      apoio::Espera([] { return false; }, 20);
-      acao(j);
-    });
+    apoio::Quando([j] { return j->isVisible() && (j->ativada() || zelmo::ProgramaEncerrando()); },
+                  [j, acao] { acao(j); });
     return janela->exec();
   }
 
