@@ -3,7 +3,10 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextList>
 #include <memory>
 
 #include "platform/rtf_leitor.h"
@@ -17,6 +20,31 @@ QRect RetanguloPaginaTwips(const QPaintDevice& dispositivo) {
                                     int(qint64(dispositivo.height()) * 1440 / dpiY)));
 }
 
+namespace {
+
+// QTextDocument::clone() copies an empty document's one block format as it
+// stands, and when that block is a list item the copy's block points at a
+// list the copy does not have (Qt 6.4 crashes on it).  Such a document is
+// copied here by hand, its list made anew.
+QTextDocument* Copia(const QTextDocument& doc, QObject* pai) {
+  const QTextBlock bloco = doc.firstBlock();
+  if (!doc.isEmpty() || !bloco.textList()) return doc.clone(pai);
+  auto* copia = new QTextDocument(pai);
+  copia->setDefaultFont(doc.defaultFont());
+  copia->setDefaultTextOption(doc.defaultTextOption());
+  copia->setIndentWidth(doc.indentWidth());
+  copia->rootFrame()->setFrameFormat(doc.rootFrame()->frameFormat());
+  QTextBlockFormat formato = bloco.blockFormat();
+  formato.clearProperty(QTextFormat::ObjectIndex);
+  QTextCursor cursor(copia);
+  cursor.setBlockFormat(formato);
+  cursor.setBlockCharFormat(bloco.charFormat());
+  cursor.createList(bloco.textList()->format());
+  return copia;
+}
+
+}  // namespace
+
 int ImprimeIntervalo(QPainter& pintor, const QTextDocument& doc, const QRect& retTwips,
                      const std::function<bool()>& novaPagina) {
   QPaintDevice* dispositivo = pintor.device();
@@ -29,7 +57,7 @@ int ImprimeIntervalo(QPainter& pintor, const QTextDocument& doc, const QRect& re
   // pages of the rectangle's size (a line that does not fit starts the next
   // page), and each page is drawn scaled to the device.
   auto* original = const_cast<QTextDocument*>(&doc);
-  std::unique_ptr<QTextDocument> copia(doc.clone(original));  // pictures come from the original
+  std::unique_ptr<QTextDocument> copia(Copia(doc, original));  // pictures come from the original
   copia->setDocumentMargin(0);
   const QSizeF pagina(retTwips.width() * dpiDoc / 1440.0, retTwips.height() * dpiDoc / 1440.0);
   copia->setPageSize(pagina);

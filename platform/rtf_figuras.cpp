@@ -70,6 +70,7 @@ QImage LeDDB(const DadosFigura& f) {
   const int w = f.picw, h = f.pich;
   if (w <= 0 || h <= 0 || w > kMaxLado || h > kMaxLado) return {};
   const int bpp = f.wbmBits;
+  if (bpp != 1 && bpp != 24 && bpp != 32) return {};
   int passo = f.wbmLarguraBytes;
   if (passo <= 0) passo = ((w * bpp + 15) / 16) * 2;
   if (qint64(passo) * h > f.dados.size()) return {};
@@ -92,8 +93,6 @@ QImage LeDDB(const DadosFigura& f) {
           if (x * 4 + 2 >= passo) return {};
           saida[x] = qRgb(linha[x * 4 + 2], linha[x * 4 + 1], linha[x * 4]);
           break;
-        default:
-          return {};
       }
     }
   }

@@ -432,7 +432,8 @@ void ReprodutorEmf::Registro(const Campos& r) {
     }
     case EMR_ROUNDRECT: {
       QPainterPath c;
-      c.addRoundedRect(r.Retangulo(8), std::abs(static_cast<double>(r.i32(24))) / 2.0, std::abs(static_cast<double>(r.i32(28))) / 2.0);
+      c.addRoundedRect(r.Retangulo(8), std::abs(static_cast<double>(r.i32(24))) / 2.0,
+                       std::abs(static_cast<double>(r.i32(28))) / 2.0);
       c_.Desenha(c);
       break;
     }

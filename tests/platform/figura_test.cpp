@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QtEndian>
+#include <limits>
 #include <vector>
 
 #include "platform/escala.h"
@@ -465,6 +466,22 @@ TEST_F(FiguraTest, MetafileAvancadoComCaminhoETransformacao) {
 
   e.R16(84, {0, 0, 0, 0, 1, 0, 0, 10, 30, 3, 76, 0, 0, 0, 0, 0, 0}, {'a', 'b', 'c', 0});  // ExtTextOutW at (10, 30)
   CadaEstrago(e.Arquivo(), Figura::Formato::EMF);
+}
+
+TEST_F(FiguraTest, MetafileAvancadoComValoresNosExtremos) {
+  // A pen width, rounded corners and a state count at the bottom of the
+  // 32-bit range, and bounds that end at its top: the picture loads and
+  // draws without overflowing.
+  constexpr qint32 kMenor = std::numeric_limits<qint32>::min();
+  Emf e;
+  e.R(38, {1, 0, kMenor, 0, 0x0000FF});         // CreatePen
+  e.R(33, {}).R(34, {kMenor});                   // SaveDC, RestoreDC
+  e.R(44, {10, 10, 40, 40, kMenor, kMenor});     // RoundRect
+  QByteArray bytes = e.Arquivo();
+  qToLittleEndian<qint32>(std::numeric_limits<qint32>::max(), bytes.data() + 16);  // the bounds' right
+  Figura f;
+  ASSERT_TRUE(f.CarregaBytes(bytes));
+  Renderiza(f, {96, 48}, QRectF(0, 0, 96, 48));
 }
 
 TEST_F(FiguraTest, AlvosDaPastaDoProgramaCarregamNoNossoPlayer) {

@@ -117,8 +117,15 @@ TEST(Impressao, NenhumaLinhaSePerdeNemSeRepete) {
 }
 
 TEST(Impressao, DocumentoVazioImprimeUmaPagina) {
-  QTextDocument doc;
-  EXPECT_EQ(Imprime(doc, QRect(0, 0, 9000, 9000)).size(), 1u);
+  // Also when its one empty paragraph is a list item, as a file cut right
+  // after \ls1 reads: then the item's marker is on the page.
+  for (const QByteArray& rtf : {QByteArray(), QByteArray("{\\rtf1\\ls1")}) {
+    QTextDocument doc;
+    if (!rtf.isEmpty()) platform::LeRTF(rtf, &doc);
+    const std::vector<QImage> paginas = Imprime(doc, QRect(0, 0, 9000, 9000));
+    ASSERT_EQ(paginas.size(), 1u) << rtf.toStdString();
+    EXPECT_EQ(Tinta(paginas[0]).isNull(), rtf.isEmpty()) << rtf.toStdString();
+  }
 }
 
 TEST(Impressao, ImprimeRTFNumPDFDeTresPaginas) {

@@ -391,6 +391,7 @@ TEST(LeituraRTF, DocumentosDanificadosMostramOQueSeLe) {
       {"{\\rtf1 bin \\bin999999999 xyz", "bin"},
       {"{\\rtf1 antes{\\pict\\pngblip 89504e47", "antes"},
       {"{\\rtf1 antes{\\pict\\wbitmap0\\picw100000\\pich100000\\wbmbitspixel24 00ff} depois}", "antes depois"},
+      {"{\\rtf1 antes{\\pict\\wbitmap0\\picw2\\pich2\\wbmbitspixel2147483647 00ff} depois}", "antes depois"},
       {"{\\rtf1 {\\colortbl;\\red999\\green-5\\blue3;}\\cf1 cor \\cf9999 sem\\par}", "cor sem"},
       {"{\\rtf1 \\trowd\\cellx-5\\cellx99999999\\intbl c1\\cell c2\\cell c3\\cell\\row fim}", "fim"},
       {"{\\rtf1 \\intbl solto\\cell\\row\\row\\cell depois}", "depois"},
