@@ -7,22 +7,6 @@
 
 namespace pravo {
 
-QFont FonteDesenho(const QString& familia, int pixels, bool negrito, bool italico) {
-  QFont f;
-  QStringList familias{familia};
-  if (familia == QLatin1String("Times New Roman"))
-    familias << QStringLiteral("Liberation Serif") << QStringLiteral("DejaVu Serif");
-  else if (familia == QLatin1String("Arial"))
-    familias << QStringLiteral("Liberation Sans") << QStringLiteral("DejaVu Sans");
-  else
-    familias << QStringLiteral("Liberation Sans") << QStringLiteral("DejaVu Sans");
-  f.setFamilies(familias);
-  f.setPixelSize(pixels);
-  f.setBold(negrito);
-  f.setItalic(italico);
-  return f;
-}
-
 void FixaFontes(QWidget* janela) {
   for (QWidget* w : janela->findChildren<QWidget*>()) {
     if (w->isWindow()) continue;

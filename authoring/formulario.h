@@ -6,15 +6,15 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/fonte.h"
+
 class QPushButton;
 class QRect;
 class QWidget;
 
 namespace pravo {
 
-// A font of the design: family with the usual stand-ins of this platform,
-// size in pixels.
-QFont FonteDesenho(const QString& familia, int pixels, bool negrito = false, bool italico = false);
+using platform::FonteDesenho;
 
 // A push button of the window, named as the handlers know it, at its design
 // place.

@@ -35,9 +35,7 @@ QLabel* Titulo(const QString& texto, const QColor& cor, int x, int y, QWidget* d
   auto* l = new QLabel(texto, dono);
   l->setObjectName(QLatin1String(nome));
   l->setFont(FonteDesenho(QStringLiteral("Times New Roman"), 40, true, true));
-  QPalette p = l->palette();
-  p.setColor(QPalette::WindowText, cor);
-  l->setPalette(p);
+  platform::CorDoTexto(l, cor);
   l->move(x, y);
   l->adjustSize();
   return l;
@@ -61,9 +59,7 @@ TfrmMain::TfrmMain(QWidget* dono) : QDialog(dono) {
   Label3 = new QLabel(QStringLiteral("Pravo II - Versão 1.01"), this);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setFont(FonteDesenho(QStringLiteral("Arial"), 17, true));
-  QPalette azul = Label3->palette();
-  azul.setColor(QPalette::WindowText, Qt::blue);
-  Label3->setPalette(azul);
+  platform::CorDoTexto(Label3, Qt::blue);
   Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   Label3->setGeometry(272, 318, 355, 22);
 

@@ -6,6 +6,7 @@
 #include <QTextOption>
 
 #include "platform/escala.h"
+#include "platform/fonte.h"
 #include "platform/mensagens.h"
 #include "player/glifo.h"
 
@@ -36,11 +37,7 @@ TfrmAviso::TfrmAviso(QWidget* dono)
   p.setColor(QPalette::Base, platform::CorDe(platform::kPrata));
   p.setColor(QPalette::Text, platform::CorDe(platform::kAzul));
   Memo1->setPalette(p);
-  QFont f("Times New Roman");
-  f.setPixelSize(17);
-  f.setBold(true);
-  f.setItalic(true);
-  Memo1->setFont(f);
+  Memo1->setFont(platform::FonteDesenho("Times New Roman", 17, true, true));
 
   BitBtn1 = new QPushButton(GlifoOK(), "OK", this);
   BitBtn1->setObjectName("BitBtn1");

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 
+#include "platform/fonte.h"
 #include "platform/icone.h"
 
 namespace zelmo {
@@ -19,11 +20,7 @@ QIcon GlifoOK() {
   });
 }
 
-QFont FonteDeBotao() {
-  QFont f("Arial");
-  f.setPixelSize(13);
-  return f;
-}
+QFont FonteDeBotao() { return platform::FonteDesenho("Arial", 13); }
 
 void AjustaBotaoOK(QPushButton* botao) {
   const int lado = std::max(12, botao->height() * 3 / 5);

@@ -11,6 +11,7 @@
 #include "files/pastas.h"
 #include "files/registros.h"
 #include "platform/escala.h"
+#include "platform/fonte.h"
 #include "platform/mensagens.h"
 #include "platform/som.h"
 #include "player/despachante.h"
@@ -32,9 +33,7 @@ QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto, const QFont
   auto* l = new QLabel(texto, pai);
   l->setObjectName(nome);
   l->setFont(fonte);
-  QPalette p = l->palette();
-  p.setColor(QPalette::WindowText, cor);
-  l->setPalette(p);
+  platform::CorDoTexto(l, cor);
   l->setAttribute(Qt::WA_TranslucentBackground);
   return l;
 }
@@ -58,10 +57,7 @@ TfrmMain::TfrmMain(QWidget* pai) : QWidget(pai, Qt::Window | Qt::FramelessWindow
   resize(640, 480);
   platform::PintaFundo(this, platform::kAzulEscuro);
 
-  QFont titulo("Times New Roman");
-  titulo.setPixelSize(60);
-  titulo.setBold(true);
-  titulo.setItalic(true);
+  const QFont titulo = platform::FonteDesenho("Times New Roman", 60, true, true);
   // Label1 first, so that Label2 is drawn over its shadow.
   Label1 = Rotulo(this, "Label1", QStringLiteral("Zelmo II "), titulo, Qt::black);
   Label1->move(168, 48);
@@ -70,9 +66,7 @@ TfrmMain::TfrmMain(QWidget* pai) : QWidget(pai, Qt::Window | Qt::FramelessWindow
   Label2->move(166, 46);
   Label2->adjustSize();
 
-  QFont versao("Arial");
-  versao.setPixelSize(17);
-  versao.setBold(true);
+  const QFont versao = platform::FonteDesenho("Arial", 17, true);
   Label4 = Rotulo(this, "Label4", QStringLiteral("Zelmo II - Versão 1.01"), versao,
                   platform::CorDe(platform::kAqua));
   Label4->setAlignment(Qt::AlignCenter);

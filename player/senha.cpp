@@ -8,6 +8,7 @@
 
 #include "files/texto.h"
 #include "platform/escala.h"
+#include "platform/fonte.h"
 #include "platform/mensagens.h"
 #include "player/glifo.h"
 #include "player/janelas_pequenas.h"
@@ -16,20 +17,11 @@ namespace zelmo {
 
 namespace {
 
-QFont Fonte(int altura, bool negrito) {
-  QFont f("Times New Roman");
-  f.setPixelSize(altura);
-  f.setBold(negrito);
-  return f;
-}
-
 QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto, int x, int y) {
   auto* l = new QLabel(texto, pai);
   l->setObjectName(nome);
-  l->setFont(Fonte(17, true));
-  QPalette p = l->palette();
-  p.setColor(QPalette::WindowText, platform::CorDe(platform::kAqua));
-  l->setPalette(p);
+  l->setFont(platform::FonteDesenho("Times New Roman", 17, true));
+  platform::CorDoTexto(l, platform::CorDe(platform::kAqua));
   l->move(x, y);
   l->adjustSize();
   return l;
@@ -38,7 +30,7 @@ QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto, int x, int 
 QLineEdit* Edicao(QWidget* pai, const char* nome, int x, int y) {
   auto* e = new QLineEdit(pai);
   e->setObjectName(nome);
-  e->setFont(Fonte(13, false));
+  e->setFont(platform::FonteDesenho("Times New Roman", 13));
   e->setGeometry(x, y, 225, 23);
   return e;
 }

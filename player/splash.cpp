@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "platform/escala.h"
+#include "platform/fonte.h"
 #include "platform/mensagens.h"
 #include "player/aviso.h"
 #include "player/despachante.h"
@@ -32,14 +33,8 @@ TfrmSplash::TfrmSplash(QWidget* dono) : QDialog(dono, Qt::Dialog | Qt::Frameless
 
   Panel1 = PainelDeFundo(this);
   Panel1->setText(QStringLiteral("Aguarde ..."));
-  QFont f("Times New Roman");
-  f.setPixelSize(23);
-  f.setBold(true);
-  f.setItalic(true);
-  Panel1->setFont(f);
-  QPalette p = Panel1->palette();
-  p.setColor(QPalette::WindowText, QColor(255, 255, 0));
-  Panel1->setPalette(p);
+  Panel1->setFont(platform::FonteDesenho("Times New Roman", 23, true, true));
+  platform::CorDoTexto(Panel1, QColor(255, 255, 0));
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");

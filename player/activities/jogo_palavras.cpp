@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+#include "platform/fonte.h"
 #include "platform/mensagens.h"
 #include "player/activities/rules/palavras.h"
 #include "player/despachante.h"
@@ -17,19 +18,6 @@ constexpr uint32_t kVerdeClaro = 8454016;
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
-QFont Fonte(const char* familia, int altura, bool negrito, bool italico = false) {
-  QFont f(QString::fromLatin1(familia));
-  f.setPixelSize(altura);
-  f.setBold(negrito);
-  f.setItalic(italico);
-  return f;
-}
-
-void CorDoTexto(QWidget* w, uint32_t cor) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::WindowText, platform::CorDe(cor));
-  w->setPalette(p);
-}
 
 }  // namespace
 
@@ -37,8 +25,8 @@ QLabel* CriaRotulo(QWidget* pai, const QString& nome, const QString& texto, int 
                    uint32_t cor) {
   auto* l = new QLabel(texto, pai);
   l->setObjectName(nome);
-  l->setFont(Fonte("Times New Roman", altura, true, true));
-  CorDoTexto(l, cor);
+  l->setFont(platform::FonteDesenho("Times New Roman", altura, true, true));
+  platform::CorDoTexto(l, platform::CorDe(cor));
   l->move(left, top);
   l->adjustSize();
   // Room for the italic overhang of the last letter, which the text's
@@ -61,7 +49,10 @@ TfrmJogoPalavras::TfrmJogoPalavras(QWidget* dono, const DesenhoJogo& d)
     auto* s = new Painel(this, "Panel" + QString::number(i));
     s->setGeometry(312 + 16 * (i - 1), d.topoSlots, 16, 25);
     s->setCor(kVerdeClaro);
-    s->setFont(Fonte("MS Sans Serif", 13, true));
+    QFont fonte(QStringLiteral("MS Sans Serif"));
+    fonte.setPixelSize(13);
+    fonte.setBold(true);
+    s->setFont(fonte);
     s->setTag(i);
     s->hide();
     casas.append(s);
@@ -72,7 +63,9 @@ TfrmJogoPalavras::TfrmJogoPalavras(QWidget* dono, const DesenhoJogo& d)
   memDica->setGeometry(312, d.topoDica, 321, d.alturaDica);
   memDica->setReadOnly(true);
   memDica->setFocusPolicy(Qt::NoFocus);
-  memDica->setFont(Fonte("MS Sans Serif", 13, false));
+  QFont fonteDica(QStringLiteral("MS Sans Serif"));
+  fonteDica.setPixelSize(13);
+  memDica->setFont(fonteDica);
   QPalette pd = memDica->palette();
   pd.setColor(QPalette::Base, platform::CorDe(kCiano));
   pd.setColor(QPalette::Text, Qt::black);

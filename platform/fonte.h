@@ -1,0 +1,19 @@
+// The fonts and text colours of the windows' design.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+
+// A font of the design: the family with this platform's usual stand-ins
+// (Liberation, then DejaVu), its size in pixels.
+QFont FonteDesenho(const QString& familia, int pixels, bool negrito = false, bool italico = false);
+
+// The colour a label or panel writes its text in.
+void CorDoTexto(QWidget* w, const QColor& cor);
+
+}  // namespace platform
