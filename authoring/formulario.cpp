@@ -30,6 +30,11 @@ void CobreATela(QWidget* janela) {
   janela->setGeometry(0, 0, tela.largura, tela.altura);
 }
 
+void EscalaTelaInteira(QWidget* janela) {
+  EscalaJanela(janela);
+  CobreATela(janela);
+}
+
 QPushButton* Botao(const QString& texto, const char* nome, const QRect& lugar, QWidget* dono) {
   auto* b = new QPushButton(texto, dono);
   b->setObjectName(QLatin1String(nome));

@@ -33,4 +33,9 @@ void EscalaJanela(QWidget* janela);
 // whole screen.
 void CobreATela(QWidget* janela);
 
+// The authoring windows that take the whole screen (the main window, the
+// record editors, the hypertext editor and its full-screen dialogs): the
+// small-window rule, then the whole screen.
+void EscalaTelaInteira(QWidget* janela);
+
 }  // namespace pravo

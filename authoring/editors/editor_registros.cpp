@@ -77,10 +77,7 @@ EditorRegistros::~EditorRegistros() {
 }
 
 void EditorRegistros::FormCreate() {
-  platform::EscalaJanelaPequena(this);
-  // On a screen wider than 4:3 the scaled design would reach below the
-  // screen, taking the row of buttons (and "Sair", the only way out) with it.
-  CobreATela(this);
+  EscalaTelaInteira(this);
 }
 
 QString EditorRegistros::Rotulo(qint64 i) const {
