@@ -22,3 +22,17 @@ bool GravaTextoRico(const QString& caminho, const QTextDocument& doc, QString* e
 }
 
 }  // namespace platform
+
+namespace platform {
+
+RecuosRTF RecuosDe(const QTextBlock& bloco) {
+  Q_UNUSED(bloco);
+  return {};
+}
+
+void DefineRecuos(const QTextBlock& bloco, const RecuosRTF& recuos) {
+  Q_UNUSED(bloco);
+  Q_UNUSED(recuos);
+}
+
+}  // namespace platform
