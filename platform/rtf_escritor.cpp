@@ -49,7 +49,8 @@ double RecuoLista(const QTextBlock& bloco) {
 QString Familia(const QTextCharFormat& f, const QTextDocument& doc) {
   const QStringList familias = f.fontFamilies().toStringList();
   if (!familias.isEmpty() && !familias.first().isEmpty()) return familias.first();
-  return doc.defaultFont().family();
+  const QString familia = f.stringProperty(QTextFormat::FontFamily);
+  return familia.isEmpty() ? doc.defaultFont().family() : familia;
 }
 
 double Pontos(const QTextCharFormat& f, const QTextDocument& doc) {
@@ -169,7 +170,7 @@ int Escritor::IndiceCor(const QColor& cor) {
 }
 
 void Escritor::Caracteres(const QTextCharFormat& f) {
-  Caractere c;
+  rtf_interno::Caractere c;
   c.fonte = IndiceFonte(Familia(f, doc_), f.hasProperty(rtf::kCharset) ? f.intProperty(rtf::kCharset) : 0);
   c.meiosPontos = std::clamp(int(std::lround(Pontos(f, doc_) * 2)), 2, 3276);
   c.negrito = f.fontWeight() > QFont::Medium;
@@ -183,7 +184,7 @@ void Escritor::Caracteres(const QTextCharFormat& f) {
   if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) c.vertical = 1;
   if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) c.vertical = 2;
 
-  Caractere& e = estado_;
+  rtf_interno::Caractere& e = estado_;
   if (c.fonte != e.fonte) Palavra("\\f", c.fonte);
   if (c.meiosPontos != e.meiosPontos) Palavra("\\fs", c.meiosPontos);
   if (c.negrito != e.negrito) Palavra(c.negrito ? "\\b" : "\\b0");

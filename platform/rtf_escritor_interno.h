@@ -10,6 +10,8 @@
 #include <QString>
 #include <QTextFrame>
 
+#include "platform/rtf_interno.h"
+
 class QTextBlock;
 class QTextCharFormat;
 class QTextDocument;
@@ -18,22 +20,6 @@ class QTextList;
 class QTextTable;
 
 namespace platform::rtf_escritor {
-
-// The character properties that the control words written so far set; it
-// starts as the reader's group starts.
-struct Caractere {
-  int fonte = -1;
-  int meiosPontos = 24;
-  bool negrito = false;
-  bool italico = false;
-  bool sublinhado = false;
-  bool riscado = false;
-  bool maiusculas = false;
-  bool versalete = false;
-  int cor = 0;
-  int fundo = 0;
-  int vertical = 0;  // 0 normal, 1 superscript, 2 subscript
-};
 
 // How a font's text is written: Windows-1252 bytes, or \uN for all that is
 // not plain ASCII (another code page), or \uN for everything (the symbol
@@ -77,7 +63,7 @@ class Escritor {
   const QTextDocument& doc_;
   QByteArray out_;
   bool delimitar_ = false;  // the last control word needs a blank before text
-  Caractere estado_;
+  rtf_interno::Caractere estado_;  // what the control words written so far set
   QList<Fonte> fontes_;
   QList<Codificacao> codificacoes_;
   QHash<QString, int> indiceFonte_;  // name + charset

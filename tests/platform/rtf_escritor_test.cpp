@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
@@ -18,6 +17,7 @@
 #include <QTextTable>
 
 #include "platform/rtf_leitor.h"
+#include "support/aplicacao.h"
 #include "support/documento_rtf.h"
 #include "support/pasta_temporaria.h"
 
@@ -25,12 +25,7 @@ namespace {
 
 class AmbienteQt : public ::testing::Environment {
  public:
-  void SetUp() override {
-    static int argc = 1;
-    static char nome[] = "rtf_escritor_test";
-    static char* argv[] = {nome, nullptr};
-    if (!qApp) new QApplication(argc, argv);
-  }
+  void SetUp() override { apoio::Aplicacao(); }
 };
 const auto* const kAmbiente = ::testing::AddGlobalTestEnvironment(new AmbienteQt);
 
@@ -190,6 +185,13 @@ TEST(EscritaRTF, OQueOEditorDefineVoltaComOsMesmosAtributos) {
   escreve("negrito ", [](QTextCharFormat& f) { f.setFontWeight(QFont::Bold); });
   escreve("e itálico ", [](QTextCharFormat& f) { f.setFontItalic(true); });
   escreve("e sublinhado", [](QTextCharFormat& f) { f.setFontUnderline(true); });
+  c.insertBlock();
+  escreve("do diálogo de fontes ", [](QTextCharFormat& f) {
+    f.setFont(QFont(QStringLiteral("Times New Roman"), 11, QFont::Bold, true));
+  });
+  QTextCharFormat soAFace;
+  soAFace.setProperty(QTextFormat::FontFamily, QStringLiteral("Arial"));  // as older code sets it
+  c.insertText(QStringLiteral("só a face"), soAFace);
   c.insertBlock();
   escreve("normal, oito pontos", [](QTextCharFormat& f) {
     f.setFontWeight(QFont::Normal);

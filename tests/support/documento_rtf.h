@@ -30,7 +30,8 @@ inline QString Cor(const QBrush& b) {
 
 inline QString Caracteres(const QTextCharFormat& f, const QTextDocument& doc) {
   const QStringList familias = f.fontFamilies().toStringList();
-  const QString familia = familias.isEmpty() ? doc.defaultFont().family() : familias.first();
+  QString familia = familias.isEmpty() ? f.stringProperty(QTextFormat::FontFamily) : familias.first();
+  if (familia.isEmpty()) familia = doc.defaultFont().family();
   const double pontos = f.fontPointSize() > 0 ? f.fontPointSize() : doc.defaultFont().pointSizeF();
   return QStringLiteral("%1 %2pt%3%4%5%6 cor=%7 fundo=%8 va=%9 caixa=%10 charset=%11")
       .arg(familia, Num(pontos), f.fontWeight() > QFont::Medium ? " negrito" : "",
