@@ -215,7 +215,7 @@ void Escritor::Paragrafo(const QTextBlock& bloco, bool naTabela) {
   if (const int sa = Twips(bf.bottomMargin())) Palavra("\\sa", sa);
   switch (bf.lineHeightType()) {
     case QTextBlockFormat::ProportionalHeight:
-      if (const int sl = int(std::lround(bf.lineHeight() * 240 / 100)); sl > 0 && sl != 240) {
+      if (const int sl = int(std::lround(bf.lineHeight() * 240 / 100)); sl > 0) {
         Palavra("\\sl", sl);
         Palavra("\\slmult1");
       }
@@ -282,8 +282,8 @@ void Escritor::Conteudo(QTextFrame::iterator it, bool naTabela, const QTextBlock
       continue;
     }
     const QTextBlock b = it.currentBlock();
-    const bool fimQuadro = b == ultimo;
-    Bloco(b, naTabela, fimQuadro ? fimUltimo : (b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysAfter) ? "\\page" : "\\par");
+    const bool quebraDepois = b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysAfter;
+    Bloco(b, naTabela, b == ultimo ? fimUltimo : quebraDepois ? "\\page" : "\\par");
   }
 }
 

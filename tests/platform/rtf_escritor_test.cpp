@@ -88,7 +88,8 @@ std::vector<Documento> Documentos() {
        QStringLiteral("chaves { } barra \\ fim")},
       {"paragrafos",
        Rtf("\\pard\\sb240\\sa120\\sl360\\slmult1 um e meio\\par\\pard\\sl-300\\slmult0 exato\\par"
-           "\\pard\\sl400 ao menos\\par\\pard\\tx720\\tqr\\tx4320\\tqc\\tx6000\\tqdec\\tx7000 a\\tab b\\tab c\\par"
+           "\\pard\\sl400 ao menos\\par\\pard\\sl240\\slmult1 simples\\par"
+           "\\pard\\tx720\\tqr\\tx4320\\tqc\\tx6000\\tqdec\\tx7000 a\\tab b\\tab c\\par"
            "\\pard antes da p\\'e1gina\\page\\pard depois\\par\\pard\\pagebb quebra antes\\par"
            "\\pard\\fs48\\par\\pard\\fs16\\par\\pard ultimo"),
        QStringLiteral("antes da página")},
@@ -117,7 +118,8 @@ std::vector<Documento> Documentos() {
        QStringLiteral("a")},
       {"listas",
        Rtf("{\\*\\listtable{\\list{\\listlevel\\levelnfc23{\\leveltext\\'01\\u-3913 ?;}}"
-           "{\\listlevel\\levelnfc23{\\leveltext\\'01o;}}{\\listlevel\\levelnfc23{\\leveltext\\'01\\u9642 ?;}}\\listid10}"
+           "{\\listlevel\\levelnfc23{\\leveltext\\'01o;}}"
+           "{\\listlevel\\levelnfc23{\\leveltext\\'01\\u9642 ?;}}\\listid10}"
            "{\\list{\\listlevel\\levelnfc0{\\leveltext\\'03(\\'00);}}{\\listlevel\\levelnfc4{\\leveltext\\'02\\'01.;}}"
            "\\listid20}{\\list{\\listlevel\\levelnfc1{\\leveltext\\'02\\'00-;}}\\listid30}}"
            "{\\*\\listoverridetable{\\listoverride\\listid10\\ls1}{\\listoverride\\listid20\\ls2}"

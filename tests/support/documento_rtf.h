@@ -102,7 +102,8 @@ class Descricao {
     const QTextBlockFormat bf = b.blockFormat();
     const platform::RecuosRTF r = platform::RecuosDe(b);
     QStringList tabs;
-    for (const QTextOption::Tab& t : bf.tabPositions()) tabs << QStringLiteral("%1:%2").arg(int(t.type)).arg(Num(t.position));
+    for (const QTextOption::Tab& t : bf.tabPositions())
+      tabs << QStringLiteral("%1:%2").arg(int(t.type)).arg(Num(t.position));
     Qt::Alignment h = bf.alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute;
     if (h == Qt::AlignLeading || h == 0) h = Qt::AlignLeft;
     if (h == Qt::AlignTrailing) h = Qt::AlignRight;
