@@ -55,6 +55,8 @@ QString Familia(const QTextCharFormat& f, const QTextDocument& doc) {
 
 double Pontos(const QTextCharFormat& f, const QTextDocument& doc) {
   if (f.fontPointSize() > 0) return f.fontPointSize();
+  // Pasted web text states its sizes in pixels.
+  if (const int px = f.intProperty(QTextFormat::FontPixelSize); px > 0) return px * 72.0 / DpiDocumento();
   const double padrao = doc.defaultFont().pointSizeF();
   return padrao > 0 ? padrao : 12.0;
 }
@@ -97,8 +99,12 @@ void Escritor::Unicode(char16_t u) {
   delimitar_ = false;
 }
 
+void Escritor::Byte(int b) {
+  const char s[] = {'\\', '\'', kHex[(b >> 4) & 15], kHex[b & 15], '\0'};
+  Simbolo(s);
+}
+
 void Escritor::Texto(const QString& texto, Codificacao cod) {
-  static const char kHex[] = "0123456789abcdef";
   for (const QChar ch : texto) {
     const char16_t u = ch.unicode();
     switch (u) {
@@ -141,8 +147,7 @@ void Escritor::Texto(const QString& texto, Codificacao cod) {
       Unicode(u);
       continue;
     }
-    const char s[] = {'\\', '\'', kHex[b >> 4], kHex[b & 15], '\0'};
-    Simbolo(s);
+    Byte(b);
   }
 }
 

@@ -120,7 +120,6 @@ void Escritor::Tabela(const QTextTable* tabela) {
 }
 
 void Escritor::Hex(const QByteArray& dados) {
-  static const char kHex[] = "0123456789abcdef";
   out_.reserve(out_.size() + dados.size() * 2 + dados.size() / 32 + 4);
   out_.append("\r\n");
   for (qsizetype i = 0; i < dados.size(); ++i) {
@@ -212,11 +211,6 @@ void Escritor::MarcaLista(const QTextBlock& bloco, const QTextList* lista) {
 
 QByteArray Escritor::TabelaListas() {
   if (listas_.isEmpty()) return {};
-  static const char kHex[] = "0123456789abcdef";
-  const auto byte = [&](int b) {
-    const char s[] = {'\\', '\'', kHex[(b >> 4) & 15], kHex[b & 15], '\0'};
-    Simbolo(s);
-  };
   QByteArray antes;
   antes.swap(out_);
   out_.append("{\\*\\listtable");
@@ -232,17 +226,17 @@ QByteArray Escritor::TabelaListas() {
       Palavra("\\leveltext");
       if (nfc == 23) {
         const QString marca = MarcadorDe(lf.style());
-        byte(int(marca.size()));
+        Byte(int(marca.size()));
         Texto(marca, Codificacao::Ansi);
         Simbolo(";}{\\levelnumbers;}");
       } else {
-        byte(int(lf.numberPrefix().size() + 1 + lf.numberSuffix().size()));
+        Byte(int(lf.numberPrefix().size() + 1 + lf.numberSuffix().size()));
         Texto(lf.numberPrefix(), Codificacao::Ansi);
-        byte(nivel);
+        Byte(nivel);
         Texto(lf.numberSuffix(), Codificacao::Ansi);
         Simbolo(";}{");
         Palavra("\\levelnumbers");
-        byte(int(lf.numberPrefix().size() + 1));
+        Byte(int(lf.numberPrefix().size() + 1));
         Simbolo(";}");
       }
       Palavra("\\fi-360\\li", 720 * (nivel + 1));

@@ -21,6 +21,8 @@ class QTextTable;
 
 namespace platform::rtf_escritor {
 
+inline constexpr char kHex[] = "0123456789abcdef";
+
 // How a font's text is written: Windows-1252 bytes, or \uN for all that is
 // not plain ASCII (another code page), or \uN for everything (the symbol
 // fonts, whose bytes the reader maps to other characters).
@@ -43,6 +45,7 @@ class Escritor {
   void Simbolo(const char* simbolo);
   void Literal(char c);
   void Unicode(char16_t u);
+  void Byte(int b);  // \'hh
   void Texto(const QString& texto, Codificacao cod);
   void Caracteres(const QTextCharFormat& f);
   void Paragrafo(const QTextBlock& bloco, bool naTabela);

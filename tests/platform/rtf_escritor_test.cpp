@@ -193,7 +193,10 @@ TEST(EscritaRTF, OQueOEditorDefineVoltaComOsMesmosAtributos) {
   });
   QTextCharFormat soAFace;
   soAFace.setProperty(QTextFormat::FontFamily, QStringLiteral("Arial"));  // as older code sets it
-  c.insertText(QStringLiteral("só a face"), soAFace);
+  c.insertText(QStringLiteral("só a face "), soAFace);
+  QTextCharFormat colado;
+  colado.setProperty(QTextFormat::FontPixelSize, 20);  // text pasted from a web page
+  c.insertText(QStringLiteral("colado"), colado);
   c.insertBlock();
   escreve("normal, oito pontos", [](QTextCharFormat& f) {
     f.setFontWeight(QFont::Normal);

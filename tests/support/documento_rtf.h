@@ -32,7 +32,9 @@ inline QString Caracteres(const QTextCharFormat& f, const QTextDocument& doc) {
   const QStringList familias = f.fontFamilies().toStringList();
   QString familia = familias.isEmpty() ? f.stringProperty(QTextFormat::FontFamily) : familias.first();
   if (familia.isEmpty()) familia = doc.defaultFont().family();
-  const double pontos = f.fontPointSize() > 0 ? f.fontPointSize() : doc.defaultFont().pointSizeF();
+  double pontos = f.fontPointSize() > 0 ? f.fontPointSize() : doc.defaultFont().pointSizeF();
+  if (f.fontPointSize() <= 0 && f.intProperty(QTextFormat::FontPixelSize) > 0)
+    pontos = f.intProperty(QTextFormat::FontPixelSize) * 72.0 / platform::DpiDocumento();
   return QStringLiteral("%1 %2pt%3%4%5%6 cor=%7 fundo=%8 va=%9 caixa=%10 charset=%11")
       .arg(familia, Num(pontos), f.fontWeight() > QFont::Medium ? " negrito" : "",
            f.fontItalic() ? " italico" : "", f.fontUnderline() ? " sublinhado" : "",
