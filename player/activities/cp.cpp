@@ -14,9 +14,9 @@ TfrmCP::TfrmCP(QWidget* dono) : TfrmTabuleiro(dono, QString::fromUtf8("Caça-Pal
   setObjectName("frmCP");
   lblTitulo = CriaRotuloTopo("lblTitulo", QString::fromUtf8("Caça-Palavras"), 8, 6, 23);
   lblTitulo->setAlignment(Qt::AlignCenter);
-  lblLetras = CriaRotuloTopo("lblLetras", "Letras Ocultas: 0", 184, 10, 17);
-  lblAcertos = CriaRotuloTopo("lblAcertos", "Acertos: 0", 336, 10, 17);
-  lblErros = CriaRotuloTopo("lblErros", "Erros: 0", 432, 10, 17);
+  lblLetras = CriaRotuloTopo("lblLetras", "Letras Ocultas: 0", 184, 10, 17, "Letras Ocultas: 000");
+  lblAcertos = CriaRotuloTopo("lblAcertos", "Acertos: 0", 336, 10, 17, "Acertos: 000");
+  lblErros = CriaRotuloTopo("lblErros", "Erros: 0", 432, 10, 17, "Erros: 000");
   lblRodada = CriaRotuloTopo("lblRodada", "Rodada: 1 de 5", 524, 10, 17);
   lblRodada->setGeometry(524, 10, 108, lblRodada->height());
   lblRodada->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -68,8 +68,11 @@ void TfrmTabuleiro::CriaCelulas(Qt::CursorShape cursor, bool visiveis) {
     paineis_[n] = findChild<Celula*>("Panel" + QString::number(n), Qt::FindDirectChildrenOnly);
 }
 
-QLabel* TfrmTabuleiro::CriaRotuloTopo(const QString& nome, const QString& texto, int left, int top, int altura) {
-  return CriaRotulo(this, nome, texto, left, top, altura, kAmareloClaro);
+QLabel* TfrmTabuleiro::CriaRotuloTopo(const QString& nome, const QString& texto, int left, int top, int altura,
+                                      const QString& maisLargo) {
+  QLabel* l = CriaRotulo(this, nome, maisLargo.isEmpty() ? texto : maisLargo, left, top, altura, kAmareloClaro);
+  l->setText(texto);
+  return l;
 }
 
 void TfrmTabuleiro::CriaMemo(int left, int top, int width, int height) {

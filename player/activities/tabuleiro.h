@@ -68,7 +68,9 @@ class TfrmTabuleiro : public TfrmAtividade {
   // Builds the 400 cells, their fonts and cursor, each one reaching
   // Panel0Click.
   void CriaCelulas(Qt::CursorShape cursor, bool visiveis);
-  QLabel* CriaRotuloTopo(const QString& nome, const QString& texto, int left, int top, int altura);
+  // A label of the top row, sized for `maisLargo` when its text grows.
+  QLabel* CriaRotuloTopo(const QString& nome, const QString& texto, int left, int top, int altura,
+                         const QString& maisLargo = {});
   void CriaMemo(int left, int top, int width, int height);
 
   // ---- Frame hooks -------------------------------------------------------
