@@ -122,17 +122,17 @@ int main(int argc, char** argv) {
   int redistribuicoes = 0, n = 0;
   const double cp = MedeTabuleiro<zelmo::regras::CacaPalavras>(Vocabulario(), &redistribuicoes, &n);
   std::printf("word-search board, 20 of 40 words (median of 200): %.3f ms  goal: < %.0f ms  %s"
-              "  (up to %d redraws, %d words kept)\n",
+              "  (up to %d redraws; %d words on the last board)\n",
               cp, kMetaTabuleiroMs, Meta(cp, kMetaTabuleiroMs), redistribuicoes, n);
   redistribuicoes = n = 0;
   const double pcs = MedeTabuleiro<zelmo::regras::Cruzadas>(Vocabulario(), &redistribuicoes, &n);
   std::printf("crossword board, 20 of 40 words (median of 200):   %.3f ms  goal: < %.0f ms  %s"
-              "  (up to %d redraws, %d words kept)\n",
+              "  (up to %d redraws; %d words on the last board)\n",
               pcs, kMetaTabuleiroMs, Meta(pcs, kMetaTabuleiroMs), redistribuicoes, n);
   redistribuicoes = n = 0;
   const double pior = MedeTabuleiro<zelmo::regras::Cruzadas>(SemCruzamentos(), &redistribuicoes, &n);
   std::printf("worst case, 20 redraws of 19 words (median of 200): %.3f ms  goal: < %.0f ms  %s"
-              "  (%d redraws, %d word kept)\n",
+              "  (%d redraws; %d word on the board)\n",
               pior, kMetaTabuleiroMs, Meta(pior, kMetaTabuleiroMs), redistribuicoes, n);
 
   // The windows over a words file of the same forty words.

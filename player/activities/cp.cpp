@@ -15,11 +15,7 @@ TfrmCP::TfrmCP(QWidget* dono) : TfrmTabuleiro(dono, QString::fromUtf8("Caça-Pal
   lblTitulo = CriaRotuloTopo("lblTitulo", QString::fromUtf8("Caça-Palavras"), 8, 6, 23);
   lblTitulo->setAlignment(Qt::AlignCenter);
   lblLetras = CriaRotuloTopo("lblLetras", "Letras Ocultas: 0", 184, 10, 17, "Letras Ocultas: 000");
-  lblAcertos = CriaRotuloTopo("lblAcertos", "Acertos: 0", 336, 10, 17, "Acertos: 000");
-  lblErros = CriaRotuloTopo("lblErros", "Erros: 0", 432, 10, 17, "Erros: 000");
-  lblRodada = CriaRotuloTopo("lblRodada", "Rodada: 1 de 5", 524, 10, 17);
-  lblRodada->setGeometry(524, 10, 108, lblRodada->height());
-  lblRodada->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  CriaContadores(336, 432);
   CriaMemo(8, 40, 216, 401);
   CriaCelulas(Qt::PointingHandCursor, true);
   FormCreate();

@@ -26,11 +26,7 @@ TfrmPCs::TfrmPCs(QWidget* dono) : TfrmTabuleiro(dono, "Palavras Cruzadas") {
   lblTitulo = CriaRotuloTopo("lblTitulo", "Palavras Cruzadas", 8, 6, 23);
   lblTitulo->setGeometry(8, 6, 181, lblTitulo->height());
   lblTitulo->setAlignment(Qt::AlignCenter);
-  lblAcertos = CriaRotuloTopo("lblAcertos", "Acertos: 0", 272, 10, 17, "Acertos: 000");
-  lblErros = CriaRotuloTopo("lblErros", "Erros: 0", 368, 10, 17, "Erros: 000");
-  lblRodada = CriaRotuloTopo("lblRodada", "Rodada: 1 de 5", 524, 10, 17);
-  lblRodada->setGeometry(524, 10, 108, lblRodada->height());
-  lblRodada->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  CriaContadores(272, 368);
   CriaMemo(4, 40, 218, 433);
   CriaCelulas(Qt::ArrowCursor, false);
 

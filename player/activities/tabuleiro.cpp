@@ -75,6 +75,14 @@ QLabel* TfrmTabuleiro::CriaRotuloTopo(const QString& nome, const QString& texto,
   return l;
 }
 
+void TfrmTabuleiro::CriaContadores(int leftAcertos, int leftErros) {
+  lblAcertos = CriaRotuloTopo("lblAcertos", "Acertos: 0", leftAcertos, 10, 17, "Acertos: 000");
+  lblErros = CriaRotuloTopo("lblErros", "Erros: 0", leftErros, 10, 17, "Erros: 000");
+  lblRodada = CriaRotuloTopo("lblRodada", "Rodada: 1 de 5", 524, 10, 17);
+  lblRodada->setGeometry(524, 10, 108, lblRodada->height());
+  lblRodada->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
 void TfrmTabuleiro::CriaMemo(int left, int top, int width, int height) {
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName("Memo1");
@@ -149,29 +157,29 @@ void TfrmTabuleiro::MostraCasa(int n) {
   Celula* p = Panel(n);
   if (!p || !jogo_) return;
   const regras::VistaCasa v = jogo_->Vista(n);
-  switch (v.aspecto) {
-    case regras::Aspecto::Oculta:
-    case regras::Aspecto::Livre:
+  switch (v.aparencia) {
+    case regras::Aparencia::Oculta:
+    case regras::Aparencia::Livre:
       p->setCor(kAzul);
       p->setCorFonte(kAqua);
       break;
-    case regras::Aspecto::Marcada:
+    case regras::Aparencia::Marcada:
       p->setCor(kAmareloPalido);
       p->setCorFonte(kAzul);
       break;
-    case regras::Aspecto::Cursor:
+    case regras::Aparencia::Cursor:
       p->setCor(kAmareloPalido);
       p->setCorFonte(kAqua);
       break;
-    case regras::Aspecto::Numero:
+    case regras::Aparencia::Numero:
       p->setCor(kAzulDoFundo);
       p->setCorFonte(kAqua);
       break;
   }
-  p->setBorda(v.aspecto != regras::Aspecto::Numero);
+  p->setBorda(v.aparencia != regras::Aparencia::Numero);
   p->setCaption(v.rotulo);
   p->setTag(v.tag);
-  p->setVisible(v.aspecto != regras::Aspecto::Oculta);
+  p->setVisible(v.aparencia != regras::Aparencia::Oculta);
 }
 
 void TfrmTabuleiro::MostraTabuleiro() {

@@ -72,6 +72,8 @@ class TfrmTabuleiro : public TfrmAtividade {
   QLabel* CriaRotuloTopo(const QString& nome, const QString& texto, int left, int top, int altura,
                          const QString& maisLargo = {});
   void CriaMemo(int left, int top, int width, int height);
+  // "Acertos", "Erros" and "Rodada" of the top row.
+  void CriaContadores(int leftAcertos, int leftErros);
 
   // ---- Frame hooks -------------------------------------------------------
   // The round's layout: the loading protocol, then Limpa, EscolhePalavras,

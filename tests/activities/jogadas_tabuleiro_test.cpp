@@ -42,10 +42,10 @@ TEST(CacaPalavrasJogo, MarkingCountsAndTheRoundEnd) {
   ASSERT_FALSE(t.daPalavra(filler));
   EXPECT_TRUE(t.Marca(filler));
   EXPECT_EQ(t.erros(), 1);
-  EXPECT_EQ(t.Vista(filler).aspecto, Aspecto::Marcada);
+  EXPECT_EQ(t.Vista(filler).aparencia, Aparencia::Marcada);
   t.Marca(filler);
   EXPECT_EQ(t.erros(), 0);
-  EXPECT_EQ(t.Vista(filler).aspecto, Aspecto::Livre);
+  EXPECT_EQ(t.Vista(filler).aparencia, Aparencia::Livre);
   // The crossing C counts once; "Letras Ocultas" counts down with right marks.
   EXPECT_EQ(t.letrasOcultas(), 7);
   t.Marca(C(r, 8));
@@ -75,8 +75,8 @@ TEST(CacaPalavrasJogo, TheAnswerListsTheWordsNotFound) {
   t.Marca(C(0, 0));
   EXPECT_EQ(t.MostraResposta(), QStringList{"XCY"});
   // Shown: every word cell marked, every filler cell not; the counts stay.
-  EXPECT_EQ(t.Vista(C(r - 1, 8)).aspecto, Aspecto::Marcada);
-  EXPECT_EQ(t.Vista(C(0, 0)).aspecto, Aspecto::Livre);
+  EXPECT_EQ(t.Vista(C(r - 1, 8)).aparencia, Aparencia::Marcada);
+  EXPECT_EQ(t.Vista(C(0, 0)).aparencia, Aparencia::Livre);
   EXPECT_EQ(t.erros(), 1);
   EXPECT_FALSE(t.Marca(C(1, 1)));
 }
@@ -110,7 +110,7 @@ TEST_F(CruzadasJogo, TheBoardItsNumbersAndTheCursor) {
   EXPECT_EQ(t.Palavra(0), "ABCDEFGHIJKLMNOPQRS");
   EXPECT_EQ(t.ocultas(), 19 + 18);
   EXPECT_EQ(t.cursor(), C(r, 1));
-  EXPECT_EQ(t.Vista(C(r, 1)).aspecto, Aspecto::Cursor);
+  EXPECT_EQ(t.Vista(C(r, 1)).aparencia, Aparencia::Cursor);
   EXPECT_EQ(t.Vista(C(r, 0)).rotulo, "1");
   EXPECT_EQ(t.Vista(C(0, 11)).rotulo, "2");
   EXPECT_EQ(t.Vista(C(0, 11)).tag, 0);
@@ -235,7 +235,7 @@ TEST_F(CruzadasJogo, EveryLetterRightEndsTheRound) {
   t.VoltaAoInicio();
   EXPECT_EQ(t.cursor(), C(r, 1));
   EXPECT_TRUE(t.MostraResposta().isEmpty());
-  EXPECT_EQ(t.Vista(C(5, 11)).aspecto, Aspecto::Marcada);
+  EXPECT_EQ(t.Vista(C(5, 11)).aparencia, Aparencia::Marcada);
   EXPECT_FALSE(t.Digita(QChar(u'Z')));
 }
 

@@ -116,7 +116,7 @@ void ConfereRegras(const Tabuleiro& t) {
       EXPECT_EQ(t.numero(n), k + 1);
       EXPECT_EQ(t.caractere(n).unicode(), k + 1);
       EXPECT_EQ(t.Vista(n).rotulo, QString::number(k + 1));
-      EXPECT_EQ(t.Vista(n).aspecto, Aspecto::Numero);
+      EXPECT_EQ(t.Vista(n).aparencia, Aparencia::Numero);
       for (int m = 0; m < t.N(); ++m) {
         if (m == k) continue;
         for (int c : t.CasasDaPalavra(m)) {
@@ -132,7 +132,7 @@ void ConfereRegras(const Tabuleiro& t) {
     // Only the words' cells are shown; the letter cells are the letters.
     int letras = 0;
     for (int n = 0; n < kCasas; ++n) {
-      EXPECT_EQ(t.Vista(n).aspecto == Aspecto::Oculta, !ocupadas.contains(n));
+      EXPECT_EQ(t.Vista(n).aparencia == Aparencia::Oculta, !ocupadas.contains(n));
       if (ocupadas.contains(n) && !t.casaNumero(n)) ++letras;
     }
     EXPECT_EQ(t.ocultas(), letras);

@@ -8,7 +8,6 @@ CacaPalavras::CacaPalavras(int rodadas, int quant, files::Aleatorio& gerador)
 void CacaPalavras::Limpa() {
   Tabuleiro::Limpa();
   marcada_.fill(false);
-  resposta_ = false;
   montado_ = false;
 }
 
@@ -38,7 +37,7 @@ VistaCasa CacaPalavras::Vista(int n) const {
   VistaCasa v;
   if (!Dentro(n)) return v;
   const bool marcadaAgora = resposta_ ? palavra_[n] : marcada_[n];
-  v.aspecto = marcadaAgora ? Aspecto::Marcada : Aspecto::Livre;
+  v.aparencia = marcadaAgora ? Aparencia::Marcada : Aparencia::Livre;
   v.rotulo = grade_[n].isNull() ? QString() : QString(grade_[n]);
   v.tag = palavra_[n] ? 1 : 0;
   return v;
@@ -49,14 +48,6 @@ QList<int> CacaPalavras::CasasDaAjuda(int k) const {
   for (int n : CasasDaPalavra(k))
     if (!marcada_[n]) casas.append(n);
   return casas;
-}
-
-QStringList CacaPalavras::MostraResposta() {
-  QStringList faltam;
-  for (int k = 0; k < N(); ++k)
-    if (!CasasDaAjuda(k).isEmpty()) faltam.append(Palavra(k));
-  resposta_ = true;
-  return faltam;
 }
 
 }  // namespace zelmo::regras

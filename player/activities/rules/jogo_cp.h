@@ -28,13 +28,9 @@ class CacaPalavras : public Tabuleiro {
   VistaCasa Vista(int n) const override;
   // The cells of word k still unmarked.
   QList<int> CasasDaAjuda(int k) const override;
-  // The words with a cell unmarked; then every word cell looks marked and
-  // every filler cell unmarked.
-  QStringList MostraResposta() override;
 
  private:
   std::array<bool, kCasas> marcada_{};
-  bool resposta_ = false;
   bool montado_ = false;
 };
 

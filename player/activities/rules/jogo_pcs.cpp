@@ -11,7 +11,6 @@ void Cruzadas::Limpa() {
   for (QString& d : digitado_) d.clear();
   cursor_ = -1;
   direcao_ = Direcao::Horizontal;
-  resposta_ = false;
   montado_ = false;
 }
 
@@ -120,9 +119,9 @@ bool Cruzadas::Anda() {
 VistaCasa Cruzadas::Vista(int n) const {
   VistaCasa v;
   if (casaNumero(n)) {
-    v.aspecto = Aspecto::Numero;
+    v.aparencia = Aparencia::Numero;
   } else if (casaLetra(n)) {
-    v.aspecto = resposta_ ? Aspecto::Marcada : n == cursor_ ? Aspecto::Cursor : Aspecto::Livre;
+    v.aparencia = resposta_ ? Aparencia::Marcada : n == cursor_ ? Aparencia::Cursor : Aparencia::Livre;
     v.tag = 1;
   }
   v.rotulo = rotulo(n);
@@ -134,14 +133,6 @@ QList<int> Cruzadas::CasasDaAjuda(int k) const {
   for (int n : CasasDeLetras(k))
     if (digitado_[n] != QString(grade_[n])) casas.append(n);
   return casas;
-}
-
-QStringList Cruzadas::MostraResposta() {
-  QStringList faltam;
-  for (int k = 0; k < N(); ++k)
-    if (!CasasDaAjuda(k).isEmpty()) faltam.append(Palavra(k));
-  resposta_ = true;
-  return faltam;
 }
 
 }  // namespace zelmo::regras

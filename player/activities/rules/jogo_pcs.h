@@ -59,9 +59,6 @@ class Cruzadas : public Tabuleiro {
   VistaCasa Vista(int n) const override;
   // The letter cells of word k that do not hold their letter.
   QList<int> CasasDaAjuda(int k) const override;
-  // The words with a letter cell not right; then every letter cell shows its
-  // letter, marked.
-  QStringList MostraResposta() override;
 
  private:
   bool Jogavel() const { return montado_ && !resposta_ && cursor_ >= 0; }
@@ -71,7 +68,6 @@ class Cruzadas : public Tabuleiro {
   std::array<QString, kCasas> digitado_{};
   int cursor_ = -1;
   Direcao direcao_ = Direcao::Horizontal;
-  bool resposta_ = false;
   bool montado_ = false;
 };
 

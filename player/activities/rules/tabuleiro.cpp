@@ -29,15 +29,10 @@ SorteioPalavras SorteioDoArquivo(const QString& caminho, files::Aleatorio& gerad
 SorteioPalavras SorteioDaFonte(FonteRegistros& fonte, files::Aleatorio& gerador) {
   return [&fonte, &gerador](int n, const QList<files::RegPalavra>& aceitos,
                             const RegrasSelecao<files::RegPalavra>& regras) {
+    Selecao<files::RegPalavra> s = SelecionaAleatoria(fonte, n, gerador, regras, aceitos);
     CargaArquivo<files::RegPalavra> c;
-    try {
-      Selecao<files::RegPalavra> s = SelecionaAleatoria(fonte, n, gerador, regras, aceitos);
-      if (s.corrompido) c.falha = FalhaCarga::Corrompido;
-      else c.itens = std::move(s.itens);
-    } catch (const std::exception& e) {
-      c.falha = FalhaCarga::ErroES;
-      c.erroES = QString::fromUtf8(e.what());
-    }
+    if (s.corrompido) c.falha = FalhaCarga::Corrompido;
+    else c.itens = std::move(s.itens);
     return c;
   };
 }
@@ -72,6 +67,7 @@ void Tabuleiro::Limpa() {
   palavras_.clear();
   colocacoes_.clear();
   ZeraContagem();
+  resposta_ = false;
   falha_ = FalhaCarga::Nenhuma;
   erroES_.clear();
 }
@@ -276,6 +272,14 @@ QList<int> Tabuleiro::CasasDeLetras(int k) const {
   QList<int> casas = CasasDaPalavra(k);
   if (numerado_ && !casas.isEmpty()) casas.removeFirst();
   return casas;
+}
+
+QStringList Tabuleiro::MostraResposta() {
+  QStringList faltam;
+  for (int k = 0; k < N(); ++k)
+    if (!CasasDaAjuda(k).isEmpty()) faltam.append(Palavra(k));
+  resposta_ = true;
+  return faltam;
 }
 
 bool Tabuleiro::ProximaRodada() {

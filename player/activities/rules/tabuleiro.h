@@ -44,7 +44,8 @@ using SorteioPalavras = std::function<CargaArquivo<files::RegPalavra>(
     int n, const QList<files::RegPalavra>& aceitos, const RegrasSelecao<files::RegPalavra>& regras)>;
 // The words file at `caminho`, opened read-only for each drawing and closed.
 SorteioPalavras SorteioDoArquivo(const QString& caminho, files::Aleatorio& gerador);
-// Records held elsewhere (tests, benchmarks).
+// Records held elsewhere (tests, benchmarks), from a source that does not
+// throw.
 SorteioPalavras SorteioDaFonte(FonteRegistros& fonte, files::Aleatorio& gerador);
 
 // A round ended and another follows: the message window's lines.
@@ -57,7 +58,7 @@ QStringList MensagemProximaRodada();
 int PorcentagemRodadas(int rodada, int rodadas, int acertos, int erros, int ocultas);
 
 // How a cell looks.  The windows turn it into colours and borders.
-enum class Aspecto {
+enum class Aparencia {
   Oculta,   // not shown (a crossword cell outside every word)
   Livre,    // blue with aqua letters: unmarked, or a letter cell to fill
   Marcada,  // pale yellow with blue letters: marked, or the answer shown
@@ -66,7 +67,7 @@ enum class Aspecto {
 };
 
 struct VistaCasa {
-  Aspecto aspecto = Aspecto::Oculta;
+  Aparencia aparencia = Aparencia::Oculta;
   QString rotulo;
   int tag = 0;  // 1: the cell belongs to a word (a letter cell)
 };
@@ -134,7 +135,7 @@ class Tabuleiro {
   int ocultas() const { return ocultas_; }
 
   virtual VistaCasa Vista(int n) const = 0;
-  // The cells the help shows for word k, in order.
+  // The cells the help shows for word k, in order: those not found yet.
   virtual QList<int> CasasDaAjuda(int k) const = 0;
 
   // ---- Rounds and score ------------------------------------------------
@@ -155,8 +156,10 @@ class Tabuleiro {
   QStringList LinhasContagem(int consultas) const;
   bool condicaoErro() const { return Porcentagem() != 100; }
   // The words with a cell not found, for the wrong list; from then on the
-  // board shows the answer.
-  virtual QStringList MostraResposta() = 0;
+  // board shows the answer (the word search every word cell marked and
+  // every filler cell not, the crossword every letter in its cell) and takes
+  // no more input.  The counts stay.
+  QStringList MostraResposta();
 
   static int Linha(int n) { return n / kLado; }
   static int Coluna(int n) { return n % kLado; }
@@ -173,6 +176,7 @@ class Tabuleiro {
   int ocultas_ = 0;
   int acertos_ = 0;
   int erros_ = 0;
+  bool resposta_ = false;  // the answer is shown
 
  private:
   // The drawing's rules: the words' own, passing over empty words; the
