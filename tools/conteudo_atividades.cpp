@@ -10,7 +10,7 @@ namespace gerador {
 
 namespace {
 
-constexpr const char* kArquivoPalavras = "Coracao.plv";
+constexpr const char* kArquivoPalavras = kArquivoPalavrasDemo;
 
 struct Verbete {
   const char* palavra;

@@ -24,5 +24,9 @@ void GravaAjuda(const QString& dirPrograma);
 QList<files::RegPagina> GravaConteudoPaginas(const QString& dirAssunto);
 // Data files of the activities (words, ...) in the subject folder.
 QList<files::RegPagina> GravaConteudoAtividades(const QString& dirAssunto);
+// The words file the word activities of the demonstration subject play.
+inline constexpr const char* kArquivoPalavrasDemo = "Coracao.plv";
+// The word-search and crossword pages, over that words file.
+QList<files::RegPagina> GravaConteudoGrade();
 
 }  // namespace gerador

@@ -52,6 +52,9 @@ struct RegrasSelecao {
   std::function<R(const R&)> converte = [](const R& r) { return r; };
   // The converted record repeats one already accepted (none by default).
   std::function<bool(const R& novo, const R& aceito)> duplicado;
+  // The converted record cannot be played and is passed over (none by
+  // default): the board games pass over a word with no character.
+  std::function<bool(const R&)> descarta;
 };
 
 template <class R>
@@ -79,7 +82,8 @@ Selecao<R> SelecionaSequencial(FonteRegistros& fonte, int n, const RegrasSelecao
   for (qint64 i = 1; i <= n; ++i) {
     const R r = R::DeBytes(fonte.Le(i));
     if (!regras.verifica(r)) return {true, {}};
-    s.itens.append(regras.converte(r));
+    R c = regras.converte(r);
+    if (!regras.descarta || !regras.descarta(c)) s.itens.append(std::move(c));
   }
   return s;
 }
@@ -97,6 +101,7 @@ Selecao<R> SelecionaAleatoria(FonteRegistros& fonte, int n, files::Aleatorio& ge
     const R lido = R::DeBytes(fonte.Le(sorteio.Proximo()));
     if (!regras.verifica(lido)) return {true, {}};
     const R r = regras.converte(lido);
+    if (regras.descarta && regras.descarta(r)) continue;
     bool repetido = false;
     if (regras.duplicado) {
       for (const R& a : aceitos)
