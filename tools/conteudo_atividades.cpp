@@ -10,8 +10,6 @@ namespace gerador {
 
 namespace {
 
-constexpr const char* kArquivoPalavras = "Coracao.plv";
-
 struct Verbete {
   const char* palavra;
   const char* dica;

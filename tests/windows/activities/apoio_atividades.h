@@ -139,6 +139,11 @@ class AtividadeTeste : public ::testing::Test {
     for (const auto& r : registros) b += r.ParaBytes();
     pasta.Escreve(nome, b);
   }
+  void Frases(const QString& nome, const QList<files::RegFrase>& registros) {
+    QByteArray b;
+    for (const auto& r : registros) b += r.ParaBytes();
+    pasta.Escreve(nome, b);
+  }
   // The page being played.
   void Pagina(int tipo, const QString& arquivo, int quant = 5, int ordem = 0, int dica = 0, int porcent = 70) {
     files::RegPagina p;
