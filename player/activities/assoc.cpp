@@ -10,10 +10,6 @@ namespace zelmo {
 
 namespace {
 
-constexpr uint32_t kAmarelo = 0x00FFFF;
-constexpr uint32_t kPreto = 0;
-constexpr uint32_t kVermelho = 255;
-
 QString U(const char* s) { return QString::fromUtf8(s); }
 
 const DesenhoExercicio kDesenhoAssoc{"Associação", 232, 332, 520, 108, LinhaBotoes::Pronto188};
@@ -26,7 +22,9 @@ const Janela kJanelas[regras::kPorRodada] = {
 
 }  // namespace
 
-TfrmAssoc::TfrmAssoc(QWidget* dono) : TfrmExercicio(dono, kDesenhoAssoc) {
+TfrmAssoc::TfrmAssoc(QWidget* dono)
+    : TfrmRodadas(dono, kDesenhoAssoc, regras::kFormatoPalavras, &ArqPalavras,
+                  "Arquivo de Palavras precisa ter pelo menos 5 palavras !") {
   setObjectName("frmAssoc");
   QFont fonte(QStringLiteral("MS Sans Serif"));
   fonte.setPixelSize(13);
@@ -34,8 +32,8 @@ TfrmAssoc::TfrmAssoc(QWidget* dono) : TfrmExercicio(dono, kDesenhoAssoc) {
     const Janela& j = kJanelas[i - 1];
     auto* t = new Painel(this, "memPal" + QString::number(i));
     t->setGeometry(j.left, j.topTitulo, 305, 30);
-    t->setCor(kAmarelo);
-    t->setCorFonte(kPreto);
+    t->setCor(platform::kAmarelo);
+    t->setCorFonte(platform::kPreto);
     t->setFont(fonte);
     t->setChanfros(Painel::Chanfro::Baixo, Painel::Chanfro::Nenhum);
     t->setCursor(Qt::PointingHandCursor);
@@ -66,24 +64,19 @@ TfrmAssoc::TfrmAssoc(QWidget* dono) : TfrmExercicio(dono, kDesenhoAssoc) {
 
 TfrmAssoc::~TfrmAssoc() = default;
 
-bool TfrmAssoc::Iniciar() {
-  const qint64 registros = AbreDados(regras::kFormatoPalavras, &ArqPalavras);
-  if (registros < 0) return false;
-  if (!regras::RegistrosBastam(registros)) {
-    FalhaDeCarga(U("Arquivo de Palavras precisa ter pelo menos 5 palavras !"));
-    return false;
-  }
-  jogo_ = std::make_unique<regras::JogoAssoc>(AtividadeAtual.Rodadas);
+std::unique_ptr<regras::JogoRodadas> TfrmAssoc::CriaJogo(int rodadas) {
+  return std::make_unique<regras::JogoAssoc>(rodadas);
+}
+
+bool TfrmAssoc::EscolhePalavras() {
+  QList<files::RegPalavra> palavras;
+  if (!SorteiaRegistros(regras::RegrasPalavras(), &palavras)) return false;
+  assoc()->NovaRodada(palavras, Gerador);
   return true;
 }
 
-bool TfrmAssoc::EscolhePalavras(QList<files::RegPalavra>* palavras) {
-  return SelecionaItens(regras::kFormatoPalavras, ArqPalavras, regras::kPorRodada, true, regras::RegrasPalavras(),
-                        palavras);
-}
-
 void TfrmAssoc::Limpa() {
-  if (jogo_) jogo_->Limpa();
+  if (jogo_) assoc()->Limpa();
   for (int i = 1; i <= regras::kPorRodada; ++i) {
     Pal(i)->setTag(i);
     Pal(i)->setCaption(QString());
@@ -91,30 +84,16 @@ void TfrmAssoc::Limpa() {
   }
 }
 
-void TfrmAssoc::Mostra() {
+void TfrmAssoc::MostraRodada() {
   for (int i = 1; i <= regras::kPorRodada; ++i) {
     // A file with fewer than five different words leaves windows out of play.
-    Pal(i)->setVisible(jogo_->emJogo(i));
-    Dica(i)->setVisible(jogo_->emJogo(i));
-    Pal(i)->setTag(jogo_->tag(i));
-    Pal(i)->setCaption(jogo_->titulo(i));
-    Pal(i)->setCorFonte(jogo_->vermelho(i) ? kVermelho : kPreto);
-    Dica(i)->setTexto(jogo_->dica(i));
+    Pal(i)->setVisible(jogo()->emJogo(i));
+    Dica(i)->setVisible(jogo()->emJogo(i));
+    Pal(i)->setTag(jogo()->tag(i));
+    Pal(i)->setCaption(jogo()->titulo(i));
+    Pal(i)->setCorFonte(jogo()->vermelho(i) ? platform::kVermelho : platform::kPreto);
+    Dica(i)->setTexto(jogo()->dica(i));
   }
-}
-
-void TfrmAssoc::Proximo() {
-  if (!jogo_) return;
-  if (!jogo_->Proximo()) {
-    Conclui(jogo_->erros());
-    return;
-  }
-  Limpa();
-  QList<files::RegPalavra> palavras;
-  if (!EscolhePalavras(&palavras)) return;
-  lblRodada->setText(jogo_->Rodada());
-  jogo_->NovaRodada(palavras, Gerador);
-  Mostra();
 }
 
 bool TfrmAssoc::memPal1DragOver(Painel* alvo, QObject* source) {
@@ -128,41 +107,22 @@ void TfrmAssoc::memPal1DragDrop(Painel* alvo, QObject* source) {
   auto* origem = qobject_cast<Painel*>(source);
   const auto numero = [this](Painel* p) { return static_cast<int>(std::find(memPal.begin(), memPal.end(), p) - memPal.begin()) + 1; };
   TocaClick(2);
-  if (!jogo_->Troca(numero(alvo), numero(origem))) return;
-  Mostra();
+  if (assoc()->Troca(numero(alvo), numero(origem))) MostraRodada();
 }
 
 void TfrmAssoc::memDica1Click() { btnPronto->setFocus(); }
 
 void TfrmAssoc::btnProntoClick() {
   if (!jogo_ || Interrompida()) return;
-  const regras::Julgado j = jogo_->Pronto();
-  ListaErros += j.linhas;
-  Mostra();
-  MostraContagem(j.certas, j.erradas);
-  Processa();
-  if (!Interrompida()) {
-    if (j.resolvido()) {
-      TocaAcerto();
-      Proximo();
-    } else {
-      TocaErro();
-    }
-  }
+  Julga(assoc()->Pronto());
   Resolve();
 }
 
 void TfrmAssoc::MostraResposta() {
   if (!jogo_) return;
-  jogo_->MostraResposta();
-  for (int i = 1; jogo_->emJogo(i); ++i) Pal(i)->setCaption(jogo_->titulo(i));
+  assoc()->MostraResposta();
+  for (int i = 1; jogo()->emJogo(i); ++i) Pal(i)->setCaption(jogo()->titulo(i));
 }
-
-int TfrmAssoc::Porcentagem() const { return jogo_ ? jogo_->Porcentagem() : 0; }
-
-int TfrmAssoc::Erros() const { return jogo_ ? jogo_->erros() : 0; }
-
-QStringList TfrmAssoc::LinhasContagem() const { return jogo_ ? jogo_->LinhasContagem(consultas()) : QStringList(); }
 
 QString TfrmAssoc::TituloRelatorio() const { return U("ASSOCIAÇÃO"); }
 

@@ -8,14 +8,14 @@
 #include <memory>
 
 #include "files/registros.h"
-#include "player/activities/exercicio.h"
 #include "player/activities/memo.h"
 #include "player/activities/painel.h"
+#include "player/activities/rodadas.h"
 #include "player/activities/rules/assoc.h"
 
 namespace zelmo {
 
-class TfrmAssoc : public TfrmExercicio {
+class TfrmAssoc : public TfrmRodadas {
   Q_OBJECT
  public:
   explicit TfrmAssoc(QWidget* dono = nullptr);
@@ -32,11 +32,11 @@ class TfrmAssoc : public TfrmExercicio {
   CaixaMemo* Dica(int i) const {
     return i >= 1 && i <= regras::kPorRodada ? memDica[static_cast<size_t>(i - 1)] : nullptr;
   }
-  const regras::JogoAssoc* jogo() const { return jogo_.get(); }
+  const regras::JogoAssoc* jogo() const { return static_cast<const regras::JogoAssoc*>(jogo_.get()); }
 
-  // The five distinct words of a round, drawn from the whole file; false
-  // when the file failed and the program ends.
-  bool EscolhePalavras(QList<files::RegPalavra>* palavras);
+  // The five distinct words of a round, drawn from the whole file, and the
+  // titles shuffled; false when the file failed and the program ends.
+  bool EscolhePalavras();
   // A title box accepts any dragged title box.
   bool memPal1DragOver(Painel* alvo, QObject* source);
   // Title box `source` dropped on `alvo`: the two titles change places.
@@ -45,21 +45,16 @@ class TfrmAssoc : public TfrmExercicio {
   void btnProntoClick() override;
 
  protected:
-  bool Iniciar() override;
-  void Proximo() override;
+  std::unique_ptr<regras::JogoRodadas> CriaJogo(int rodadas) override;
+  bool SorteiaRodada() override { return EscolhePalavras(); }
+  void MostraRodada() override;
   void Limpa() override;
   void MostraResposta() override;
-  int Porcentagem() const override;
-  int Erros() const override;
-  QStringList LinhasContagem() const override;
   QString TituloRelatorio() const override;
   QString CabecalhoErros() const override;
 
  private:
-  // Shows the game's windows.
-  void Mostra();
-
-  std::unique_ptr<regras::JogoAssoc> jogo_;
+  regras::JogoAssoc* assoc() { return static_cast<regras::JogoAssoc*>(jogo_.get()); }
 };
 
 }  // namespace zelmo

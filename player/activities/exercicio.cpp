@@ -4,12 +4,11 @@
 
 #include "platform/mensagens.h"
 #include "player/activities/rotulo.h"
+#include "player/servicos.h"
 
 namespace zelmo {
 
 namespace {
-
-constexpr uint32_t kMarinho = 8388608;
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
@@ -49,7 +48,7 @@ QFrame* TfrmExercicio::CriaPanel1() {
   p->setLineWidth(2);
   p->setAutoFillBackground(true);
   QPalette pal = p->palette();
-  pal.setColor(QPalette::Window, platform::CorDe(kMarinho));
+  pal.setColor(QPalette::Window, platform::CorDe(platform::kMarinho));
   p->setPalette(pal);
   p->lower();
   return p;
@@ -61,5 +60,24 @@ void TfrmExercicio::MostraContagem(int certas, int erradas) {
 }
 
 void TfrmExercicio::ZeraContadores() { MostraContagem(0, 0); }
+
+void TfrmExercicio::Julgou(bool certo) {
+  Processa();
+  if (Interrompida()) return;
+  if (certo) {
+    TocaAcerto();
+    Proximo();
+  } else {
+    TocaErro();
+  }
+}
+
+int TfrmExercicio::Porcentagem() const { return Exercicio() ? Exercicio()->Porcentagem() : 0; }
+
+int TfrmExercicio::Erros() const { return Exercicio() ? Exercicio()->Erros() : 0; }
+
+QStringList TfrmExercicio::LinhasContagem() const {
+  return Exercicio() ? Exercicio()->LinhasContagem(consultas()) : QStringList();
+}
 
 }  // namespace zelmo

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include "player/activities/rules/exercicio.h"
 #include "player/atividade.h"
 
 namespace zelmo {
@@ -40,9 +41,19 @@ class TfrmExercicio : public TfrmAtividade {
  protected:
   // The navy background panel at 8, 34, 625 x 409 with its lowered bevel.
   QFrame* CriaPanel1();
-  // "Acertos: <certas>", "Erros: <erradas>", then the change is painted.
+  // "Acertos: <certas>", "Erros: <erradas>".
   void MostraContagem(int certas, int erradas);
   void ZeraContadores() override;
+  // After a judged press: the change is painted, then (unless the activity
+  // was left meanwhile) the right sound and the next item or round, or the
+  // wrong sound.
+  void Julgou(bool certo);
+
+  // The exercise's rules (none before loading).
+  virtual const regras::JogoExercicio* Exercicio() const = 0;
+  int Porcentagem() const final;
+  int Erros() const final;
+  QStringList LinhasContagem() const final;
 };
 
 }  // namespace zelmo

@@ -1,5 +1,6 @@
 #include "player/activities/opcoes.h"
 
+#include <QPalette>
 #include <QRadioButton>
 
 #include "platform/fonte.h"
@@ -10,9 +11,6 @@
 namespace zelmo {
 
 namespace {
-
-constexpr uint32_t kPreto = 0;
-constexpr uint32_t kVermelho = 255;
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
@@ -25,8 +23,11 @@ TfrmOpcoes::TfrmOpcoes(QWidget* dono, const DesenhoOpcoes& d) : TfrmExercicio(do
   Bevel1->setGeometry(8, 22, 606, 147);
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
   Label1 = CriaRotulo(Panel1, "Label1", U(d.textoLabel1), 16, 10, 20, platform::kAqua);
-  Label1->setAutoFillBackground(true);  // over the bevel's line, as a frame's caption
-  Label1->setPalette(Panel1->palette());
+  // Over the bevel's line, as a frame's caption.
+  Label1->setAutoFillBackground(true);
+  QPalette fundo = Label1->palette();
+  fundo.setColor(QPalette::Window, Panel1->palette().color(QPalette::Window));
+  Label1->setPalette(fundo);
 
   memFrase = new CaixaMemo(this, "memFrase", 28, 72, 584, 121);
 
@@ -84,7 +85,7 @@ void TfrmOpcoes::Limpa() {
   RadioGroup1->DefineItemIndex(-1);
   for (CaixaMemo* m : memOp) {
     m->setTexto(QString());
-    m->setCorFonte(kPreto);
+    m->setCorFonte(platform::kPreto);
   }
   escolhendo_ = antes;
 }
@@ -93,7 +94,7 @@ void TfrmOpcoes::Mostra() {
   memFrase->setTexto(jogo_->texto());
   for (int k = 1; k <= regras::kOpcoes; ++k) {
     Op(k)->setTexto(jogo_->opcao(k).texto);
-    Op(k)->setCorFonte(jogo_->escolhida() == k ? kVermelho : kPreto);
+    Op(k)->setCorFonte(jogo_->escolhida() == k ? platform::kVermelho : platform::kPreto);
   }
 }
 
@@ -131,24 +132,13 @@ void TfrmOpcoes::RadioGroup1Click() {
 void TfrmOpcoes::btnProntoClick() {
   if (!jogo_ || Interrompida()) return;
   QString linha;
-  switch (jogo_->Pronto(&linha)) {
-    case regras::Julgamento::SemEscolha:
-      MostraAviso({QString(), U("Você não escolheu"), U("uma opção!")});
-      break;
-    case regras::Julgamento::Certa:
-      MostraContagem(jogo_->certas(), jogo_->erradas());
-      Processa();
-      if (Interrompida()) break;
-      TocaAcerto();
-      Proximo();
-      break;
-    case regras::Julgamento::Errada:
-      ListaErros.append(linha);
-      MostraContagem(jogo_->certas(), jogo_->erradas());
-      Processa();
-      if (Interrompida()) break;
-      TocaErro();
-      break;
+  const regras::Julgamento j = jogo_->Pronto(&linha);
+  if (j == regras::Julgamento::SemEscolha) {
+    MostraAviso({QString(), U("Você não escolheu"), U("uma opção!")});
+  } else {
+    if (j == regras::Julgamento::Errada) ListaErros.append(linha);
+    MostraContagem(jogo_->certas(), jogo_->erradas());
+    Julgou(j == regras::Julgamento::Certa);
   }
   Resolve();
 }
@@ -157,12 +147,6 @@ void TfrmOpcoes::MostraResposta() {
   if (!jogo_ || jogo_->correta() == 0) return;
   RadioGroup1->DefineItemIndex(jogo_->correta() - 1);
 }
-
-int TfrmOpcoes::Porcentagem() const { return jogo_ ? jogo_->Porcentagem() : 0; }
-
-int TfrmOpcoes::Erros() const { return jogo_ ? jogo_->erradas() : 0; }
-
-QStringList TfrmOpcoes::LinhasContagem() const { return jogo_ ? jogo_->LinhasContagem(consultas()) : QStringList(); }
 
 QString TfrmOpcoes::TituloRelatorio() const { return U(desenho_.titulo); }
 

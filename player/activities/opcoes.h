@@ -65,9 +65,7 @@ class TfrmOpcoes : public TfrmExercicio {
   void Proximo() override;
   void Limpa() override;
   void MostraResposta() override;
-  int Porcentagem() const override;
-  int Erros() const override;
-  QStringList LinhasContagem() const override;
+  const regras::JogoExercicio* Exercicio() const override { return jogo_.get(); }
   QString TituloRelatorio() const override;
   QString CabecalhoErros() const override;
 

@@ -11,11 +11,6 @@ namespace zelmo {
 
 namespace {
 
-constexpr uint32_t kMarinho = 8388608;
-constexpr uint32_t kBranco = 16777215;
-constexpr uint32_t kAmarelo = 65535;
-constexpr uint32_t kVermelho = 255;
-
 QString U(const char* s) { return QString::fromUtf8(s); }
 
 const DesenhoExercicio kDesenhoVF{"Verdadeiro ou Falso", 272, 364, 520, 108, LinhaBotoes::Pronto188,
@@ -26,16 +21,18 @@ const int kTopoGrupo[regras::kPorRodada] = {40, 119, 197, 276, 354};
 
 uint32_t Cor(regras::CorMarca c) {
   switch (c) {
-    case regras::CorMarca::Branca: return kBranco;
-    case regras::CorMarca::Amarela: return kAmarelo;
-    case regras::CorMarca::Vermelha: return kVermelho;
+    case regras::CorMarca::Branca: return platform::kBranco;
+    case regras::CorMarca::Amarela: return platform::kAmarelo;
+    case regras::CorMarca::Vermelha: return platform::kVermelho;
   }
-  return kBranco;
+  return platform::kBranco;
 }
 
 }  // namespace
 
-TfrmVF::TfrmVF(QWidget* dono) : TfrmExercicio(dono, kDesenhoVF) {
+TfrmVF::TfrmVF(QWidget* dono)
+    : TfrmRodadas(dono, kDesenhoVF, regras::kFormatoFrases, &ArqFrases,
+                  "Arquivo de Frases precisa ter pelo menos 5 Frases !") {
   setObjectName("frmVF");
   Panel1 = CriaPanel1();
   QWidget* anterior = btnPronto;
@@ -52,7 +49,7 @@ TfrmVF::TfrmVF(QWidget* dono) : TfrmExercicio(dono, kDesenhoVF) {
     g->setCursor(Qt::PointingHandCursor);
     g->setAutoFillBackground(true);
     QPalette p = g->palette();
-    p.setColor(QPalette::Window, platform::CorDe(kMarinho));
+    p.setColor(QPalette::Window, platform::CorDe(platform::kMarinho));
     g->setPalette(p);
     connect(g, &platform::GrupoRadio::indiceMudou, this, [this, n] { rdgVF1Click(n); });
     rdgVF[i] = g;
@@ -65,28 +62,22 @@ TfrmVF::TfrmVF(QWidget* dono) : TfrmExercicio(dono, kDesenhoVF) {
 
 TfrmVF::~TfrmVF() = default;
 
-bool TfrmVF::Iniciar() {
-  const qint64 registros = AbreDados(regras::kFormatoFrases, &ArqFrases);
-  if (registros < 0) return false;
-  if (!regras::RegistrosBastam(registros)) {
-    FalhaDeCarga(U("Arquivo de Frases precisa ter pelo menos 5 Frases !"));
-    return false;
-  }
-  jogo_ = std::make_unique<regras::JogoVF>(AtividadeAtual.Rodadas);
-  return true;
-}
+std::unique_ptr<regras::JogoRodadas> TfrmVF::CriaJogo(int rodadas) { return std::make_unique<regras::JogoVF>(rodadas); }
 
-bool TfrmVF::EscolheFrases(QList<files::RegFrase>* frases) {
-  return SelecionaItens(regras::kFormatoFrases, ArqFrases, regras::kPorRodada, true, regras::RegrasFrases(), frases);
+bool TfrmVF::EscolheFrases() {
+  QList<files::RegFrase> frases;
+  if (!SorteiaRegistros(regras::RegrasFrases(), &frases)) return false;
+  vf()->NovaRodada(frases, Gerador);
+  return true;
 }
 
 void TfrmVF::PintaGrupos() {
   for (int n = 1; n <= regras::kPorRodada; ++n)
-    platform::CorDoTexto(Grupo(n), platform::CorDe(jogo_ ? Cor(jogo_->cor(n)) : kBranco));
+    platform::CorDoTexto(Grupo(n), platform::CorDe(jogo_ ? Cor(jogo()->cor(n)) : platform::kBranco));
 }
 
 void TfrmVF::Limpa() {
-  if (jogo_) jogo_->Limpa();
+  if (jogo_) vf()->Limpa();
   limpando_ = true;  // clearing the marks runs no mark handler
   for (int n = 1; n <= regras::kPorRodada; ++n) {
     Frase(n)->setTexto(QString());
@@ -96,29 +87,20 @@ void TfrmVF::Limpa() {
   PintaGrupos();
 }
 
-void TfrmVF::Proximo() {
-  if (!jogo_) return;
-  if (!jogo_->Proximo()) {
-    Conclui(jogo_->erros());
-    return;
-  }
-  Limpa();
-  QList<files::RegFrase> frases;
-  if (!EscolheFrases(&frases)) return;
-  lblRodada->setText(jogo_->Rodada());
-  jogo_->NovaRodada(frases, Gerador);
+void TfrmVF::MostraRodada() {
   for (int n = 1; n <= regras::kPorRodada; ++n) {
     // A file with fewer than five different phrases leaves statements out.
-    Frase(n)->setVisible(jogo_->emJogo(n));
-    Grupo(n)->setVisible(jogo_->emJogo(n));
-    Frase(n)->setTexto(jogo_->afirmacao(n));
+    Frase(n)->setVisible(jogo()->emJogo(n));
+    Grupo(n)->setVisible(jogo()->emJogo(n));
+    if (Frase(n)->texto() != jogo()->afirmacao(n)) Frase(n)->setTexto(jogo()->afirmacao(n));
   }
+  PintaGrupos();
 }
 
 void TfrmVF::rdgVF1Click(int n) {
-  if (limpando_ || !jogo_ || !jogo_->emJogo(n)) return;
+  if (limpando_ || !jogo_ || !jogo()->emJogo(n)) return;
   TocaClick(1);
-  jogo_->Marca(n, Grupo(n)->ItemIndex());
+  vf()->Marca(n, Grupo(n)->ItemIndex());
   PintaGrupos();
 }
 
@@ -131,37 +113,18 @@ void TfrmVF::memFrase1Click(int n) {
 
 void TfrmVF::btnProntoClick() {
   if (!jogo_ || Interrompida()) return;
-  const regras::Julgado j = jogo_->Pronto();
-  if (j.incompleto) {
+  const regras::Julgado j = vf()->Pronto();
+  if (j.incompleto)
     MostraAviso({QString(), U("Você não definiu"), U("todas as opções!")});
-    Resolve();
-    return;
-  }
-  ListaErros += j.linhas;
-  PintaGrupos();
-  MostraContagem(j.certas, j.erradas);
-  Processa();
-  if (!Interrompida()) {
-    if (j.resolvido()) {
-      TocaAcerto();
-      Proximo();
-    } else {
-      TocaErro();
-    }
-  }
+  else
+    Julga(j);
   Resolve();
 }
 
 void TfrmVF::MostraResposta() {
   if (!jogo_) return;
-  for (int n = 1; jogo_->emJogo(n); ++n) Grupo(n)->DefineItemIndex(jogo_->resposta(n));
+  for (int n = 1; jogo()->emJogo(n); ++n) Grupo(n)->DefineItemIndex(jogo()->resposta(n));
 }
-
-int TfrmVF::Porcentagem() const { return jogo_ ? jogo_->Porcentagem() : 0; }
-
-int TfrmVF::Erros() const { return jogo_ ? jogo_->erros() : 0; }
-
-QStringList TfrmVF::LinhasContagem() const { return jogo_ ? jogo_->LinhasContagem(consultas()) : QStringList(); }
 
 QString TfrmVF::TituloRelatorio() const { return U("VERDADEIRO OU FALSO"); }
 

@@ -10,13 +10,13 @@
 
 #include "files/registros.h"
 #include "platform/grupo_radio.h"
-#include "player/activities/exercicio.h"
 #include "player/activities/memo.h"
+#include "player/activities/rodadas.h"
 #include "player/activities/rules/vf.h"
 
 namespace zelmo {
 
-class TfrmVF : public TfrmExercicio {
+class TfrmVF : public TfrmRodadas {
   Q_OBJECT
  public:
   explicit TfrmVF(QWidget* dono = nullptr);
@@ -32,11 +32,11 @@ class TfrmVF : public TfrmExercicio {
   platform::GrupoRadio* Grupo(int n) const {
     return n >= 1 && n <= regras::kPorRodada ? rdgVF[static_cast<size_t>(n - 1)] : nullptr;
   }
-  const regras::JogoVF* jogo() const { return jogo_.get(); }
+  const regras::JogoVF* jogo() const { return static_cast<const regras::JogoVF*>(jogo_.get()); }
 
-  // The five distinct phrases of a round, drawn from the whole file; false
-  // when the file failed and the program ends.
-  bool EscolheFrases(QList<files::RegFrase>* frases);
+  // The five distinct phrases of a round, drawn from the whole file, and
+  // their statements; false when the file failed and the program ends.
+  bool EscolheFrases();
   // Mark group n got a new selection (by the student or the program).
   void rdgVF1Click(int n);
   // A click on statement n moves the focus to its mark group.
@@ -44,21 +44,19 @@ class TfrmVF : public TfrmExercicio {
   void btnProntoClick() override;
 
  protected:
-  bool Iniciar() override;
-  void Proximo() override;
+  std::unique_ptr<regras::JogoRodadas> CriaJogo(int rodadas) override;
+  bool SorteiaRodada() override { return EscolheFrases(); }
+  void MostraRodada() override;
   void Limpa() override;
   void MostraResposta() override;
-  int Porcentagem() const override;
-  int Erros() const override;
-  QStringList LinhasContagem() const override;
   QString TituloRelatorio() const override;
   QString CabecalhoErros() const override;
 
  private:
+  regras::JogoVF* vf() { return static_cast<regras::JogoVF*>(jogo_.get()); }
   // The font colours of the mark groups as the game has them.
   void PintaGrupos();
 
-  std::unique_ptr<regras::JogoVF> jogo_;
   bool limpando_ = false;
 };
 

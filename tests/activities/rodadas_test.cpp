@@ -135,7 +135,7 @@ TEST(Associacao, WrongTitlesTurnRedAreListedAtEachPressAndADropTurnsThemBlack) {
   EXPECT_FALSE(j.vermelho(certoPara1));
   r = j.Pronto();
   EXPECT_EQ(r.erradas, 2);
-  EXPECT_EQ(j.erros(), 5);
+  EXPECT_EQ(j.Erros(), 5);
   EXPECT_EQ(j.erradasUltima(), 2);
   EXPECT_EQ(j.certasUltima(), 3);
   // The reveal puts the words in place, leaving Tags and colours.
@@ -204,7 +204,7 @@ TEST(VerdadeiroFalso, APressNeedsEveryMarkAndListsTheRightMarkWithTheStatement) 
   j.NovaRodada(FrasesVF(), g);
   for (int n = 1; n <= 4; ++n) j.Marca(n, j.resposta(n));
   EXPECT_TRUE(j.Pronto().incompleto);
-  EXPECT_EQ(j.erros(), 0);
+  EXPECT_EQ(j.Erros(), 0);
   EXPECT_EQ(j.cor(1), CorMarca::Amarela);
   EXPECT_EQ(j.cor(5), CorMarca::Branca);
   // Two wrong marks.
@@ -222,7 +222,7 @@ TEST(VerdadeiroFalso, APressNeedsEveryMarkAndListsTheRightMarkWithTheStatement) 
   j.Marca(1, j.resposta(1));
   r = j.Pronto();
   EXPECT_EQ(r.erradas, 1);
-  EXPECT_EQ(j.erros(), 3);
+  EXPECT_EQ(j.Erros(), 3);
   j.Marca(2, j.resposta(2));
   EXPECT_TRUE(j.Pronto().resolvido());
   EXPECT_TRUE(j.Proximo());

@@ -12,6 +12,7 @@
 
 #include "files/convencoes.h"
 #include "files/registros.h"
+#include "player/activities/rules/exercicio.h"
 
 namespace zelmo::regras {
 
@@ -26,10 +27,9 @@ struct Opcao {
 // What a press of "Pronto" found.
 enum class Julgamento { SemEscolha, Certa, Errada };
 
-class JogoOpcoes {
+class JogoOpcoes : public JogoExercicio {
  public:
   JogoOpcoes(QList<files::RegFrase> itens, files::Aleatorio& gerador);
-  virtual ~JogoOpcoes() = default;
 
   int N() const { return static_cast<int>(itens_.size()); }
   // 0-based; -1 before the first item, N once every item is done.
@@ -58,9 +58,10 @@ class JogoOpcoes {
   Julgamento Pronto(QString* linhaErro);
 
   // The items done against N, rounded (100 once complete).
-  int Porcentagem() const;
+  int Porcentagem() const override;
+  int Erros() const override { return erradas_; }
   // The count line and "Atividade cumprida: ...".
-  QStringList LinhasContagem(int consultas) const;
+  QStringList LinhasContagem(int consultas) const override;
 
  protected:
   const files::RegFrase& atual() const { return itens_[indice_]; }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "player/activities/rules/exercicio.h"
+
 namespace zelmo::regras {
 
 inline constexpr int kPorRodada = 5;
@@ -24,16 +26,15 @@ struct Julgado {
   bool resolvido() const { return !incompleto && erradas == 0; }
 };
 
-class JogoRodadas {
+class JogoRodadas : public JogoExercicio {
  public:
   explicit JogoRodadas(int rodadas) : R_(rodadas) {}
-  virtual ~JogoRodadas() = default;
 
   int R() const { return R_; }
   // Rounds completed: -1 before the first round, R once all are done.
   int r() const { return r_; }
   bool concluida() const { return r_ >= R_; }
-  int erros() const { return erros_; }
+  int Erros() const override { return erros_; }
   int certasUltima() const { return certas_; }
   int erradasUltima() const { return erradas_; }
   // The records of the current round (5, or fewer when the file has fewer
@@ -47,9 +48,9 @@ class JogoRodadas {
   QString Rodada() const;
   // The rounds completed plus the share of the current round that the last
   // press found right, against R, rounded (100 once complete).
-  int Porcentagem() const;
+  int Porcentagem() const override;
   // "Rodadas programadas: ..." and "Atividade cumprida: ...".
-  QStringList LinhasContagem(int consultas) const;
+  QStringList LinhasContagem(int consultas) const override;
 
  protected:
   void DefineK(int k) { k_ = k; }

@@ -88,7 +88,7 @@ TEST_F(VFTeste, APressJudgesTheFiveMarksAndColoursTheGroups) {
   Marca(*v, 1, v->jogo()->resposta(1));
   v->btnPronto->click();
   EXPECT_EQ(zelmo::ListaErros.size(), 3);
-  EXPECT_EQ(v->jogo()->erros(), 3);
+  EXPECT_EQ(v->jogo()->Erros(), 3);
   // All right: round 2, the labels keep the last press, the marks cleared.
   MarcaTodas(*v);
   v->btnPronto->click();
