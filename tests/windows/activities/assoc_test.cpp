@@ -6,6 +6,8 @@
 
 #include "apoio_atividades.h"
 #include "player/activities/assoc.h"
+#include "player/activities/rules/palavras.h"
+#include "player/activities/rules/trocas.h"
 
 namespace {
 
@@ -170,6 +172,37 @@ TEST_F(AssocTeste, FewerThanFiveRecordsEndTheProgramAndFewerDistinctWordsPlayFew
   b->btnPronto->click();
   EXPECT_EQ(b->lblAcertos->text(), "Acertos: 3");
   EXPECT_EQ(b->lblRodada->text(), "Rodada 2 de 2");
+}
+
+}  // namespace
+
+namespace {
+
+// Round 1 and, after a right press (whose sound draws too), round 2, as the
+// generator seeded from the clock draws them: the five words, then the ten
+// swaps of the titles.
+TEST_F(AssocTeste, SeededRoundsFollowTheDrawOrder) {
+  relogio.DefineUTC(4321);
+  auto a = Jogo(3);
+  files::Aleatorio eco(4321);
+  apoio::FonteMemoria fonte(Registros<files::RegPalavra>("cor.plv"));
+  for (int rodada = 1; rodada <= 2; ++rodada) {
+    if (rodada == 2) {
+      Arruma(*a);
+      a->btnPronto->click();
+      eco.Sorteia(8);  // the right-answer sound
+    }
+    const auto palavras =
+        zelmo::regras::SelecionaAleatoria(fonte, 5, eco, zelmo::regras::RegrasPalavras()).itens;
+    QList<int> tags{1, 2, 3, 4, 5};
+    zelmo::regras::AplicaTrocas(tags, zelmo::regras::SorteiaTrocas(5, eco));
+    ASSERT_EQ(palavras.size(), 5);
+    for (int i = 1; i <= 5; ++i) {
+      EXPECT_EQ(a->Dica(i)->texto(), palavras[i - 1].Dica()) << rodada << " " << i;
+      EXPECT_EQ(a->Pal(i)->caption(), palavras[tags[i - 1] - 1].Palavra) << rodada << " " << i;
+    }
+    EXPECT_EQ(zelmo::Gerador.semente(), eco.semente()) << rodada;
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "player/activities/frases.h"
 #include "player/activities/testes.h"
 #include "player/activities/rules/frases.h"
+#include "player/activities/rules/trocas.h"
 
 namespace {
 
@@ -195,6 +196,35 @@ TEST_F(FrasesTeste, TheDispatcherKnowsTheFourExerciseKinds) {
     EXPECT_STREQ(w->metaObject()->className(), classe);
   }
   zelmo::RemoveJanelas();
+}
+
+}  // namespace
+
+namespace {
+
+// Random order: the phrases drawn first, then the ten swaps of each phrase's
+// options when it is shown (after the right-answer sound's draw).
+TEST_F(FrasesTeste, SeededPhrasesAndOptionsFollowTheDrawOrder) {
+  relogio.DefineUTC(987);
+  Pagina(7, "cor.fse", 3, 1);
+  auto f = Abre<TfrmFrases>();
+  files::Aleatorio eco(987);
+  apoio::FonteMemoria fonte(Registros<files::RegFrase>("cor.fse"));
+  const auto frases = zelmo::regras::SelecionaAleatoria(fonte, 3, eco, zelmo::regras::RegrasFrases()).itens;
+  ASSERT_EQ(frases.size(), 3);
+  for (int i = 0; i < 3; ++i) {
+    if (i > 0) {
+      f->Op(f->jogo()->correta())->clicked();
+      f->btnPronto->click();
+      eco.Sorteia(8);  // the right-answer sound
+    }
+    const files::RegFrase& r = frases[i];
+    QList<QString> opcoes{r.Correta, r.Errada1, r.Errada2, r.Errada3};
+    zelmo::regras::AplicaTrocas(opcoes, zelmo::regras::SorteiaTrocas(4, eco));
+    EXPECT_EQ(f->memFrase->texto(), r.Texto()) << i;
+    for (int k = 1; k <= 4; ++k) EXPECT_EQ(f->Op(k)->texto(), opcoes[k - 1]) << i << " " << k;
+    EXPECT_EQ(zelmo::Gerador.semente(), eco.semente()) << i;
+  }
 }
 
 }  // namespace

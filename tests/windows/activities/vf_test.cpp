@@ -3,6 +3,7 @@
 #include <QRadioButton>
 
 #include "apoio_atividades.h"
+#include "player/activities/rules/frases.h"
 #include "player/activities/vf.h"
 
 namespace {
@@ -168,6 +169,33 @@ TEST_F(VFTeste, FewerThanFivePhrasesEndTheProgramAndFewerDistinctOnesPlayFewerSt
   w->btnPronto->click();
   EXPECT_TRUE(respostas.avisos.isEmpty());
   EXPECT_EQ(w->lblRodada->text(), "Rodada 2 de 2");
+}
+
+}  // namespace
+
+namespace {
+
+// The five phrases drawn, then for each statement in turn Random(100) and,
+// from 50 up, Random(3) for the wrong option.
+TEST_F(VFTeste, SeededStatementsFollowTheDrawOrder) {
+  for (int utc : {1, 777, 65432}) {
+    relogio.DefineUTC(utc);
+    auto v = Jogo(2);
+    files::Aleatorio eco(static_cast<uint32_t>(utc));
+    apoio::FonteMemoria fonte(Registros<files::RegFrase>("vf.fse"));
+    const auto frases = zelmo::regras::SelecionaAleatoria(fonte, 5, eco, zelmo::regras::RegrasFrases()).itens;
+    ASSERT_EQ(frases.size(), 5);
+    for (int n = 1; n <= 5; ++n) {
+      const files::RegFrase& f = frases[n - 1];
+      QString opcao = f.Correta;
+      if (eco.Sorteia(100) >= 50) {
+        const int s = eco.Sorteia(3);
+        opcao = s == 0 ? f.Errada1 : s == 1 ? f.Errada2 : f.Errada3;
+      }
+      EXPECT_EQ(v->Frase(n)->texto(), zelmo::regras::PreencheFrase(f.Texto(), opcao)) << utc << " " << n;
+    }
+    EXPECT_EQ(zelmo::Gerador.semente(), eco.semente()) << utc;
+  }
 }
 
 }  // namespace
