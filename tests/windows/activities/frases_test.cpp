@@ -185,15 +185,35 @@ TEST_F(FrasesTeste, SequentialPlaysTheFileOrderAndRandomDropsDuplicates) {
   EXPECT_EQ(t->lblRodada->text(), "Teste 1 de 3");
 }
 
-TEST_F(FrasesTeste, TheDispatcherKnowsTheFourExerciseKinds) {
+// The four kinds through the dispatcher, each shown modally and left at
+// once with Próxima (Porcent 0), each adding its block.
+TEST_F(FrasesTeste, TheDispatcherShowsTheFourExerciseKindsModally) {
   zelmo::RemoveJanelas();
   zelmo::RegistraAtividades();
-  const std::pair<int, const char*> tipos[] = {
-      {7, "zelmo::TfrmFrases"}, {8, "zelmo::TfrmTestes"}, {9, "zelmo::TfrmAssoc"}, {11, "zelmo::TfrmVF"}};
-  for (const auto& [tipo, classe] : tipos) {
-    std::unique_ptr<QDialog> w(zelmo::CriaJanela(tipo, nullptr));
-    ASSERT_TRUE(w) << tipo;
-    EXPECT_STREQ(w->metaObject()->className(), classe);
+  QList<files::RegFrase> frases;
+  QList<files::RegPalavra> palavras;
+  for (int i = 1; i <= 5; ++i) {
+    frases.append(Frase("Frase _ " + QString::number(i)));
+    palavras.append(apoio::Palavra("palavra" + QString::number(i)));
+  }
+  Frases("cinco.fse", frases);
+  Frases("cinco.tst", frases);
+  Palavras("cinco.plv", palavras);
+  respostas.outra = [](QWidget* w) {
+    if (auto* a = qobject_cast<zelmo::TfrmAtividade*>(w); a && a->ativada() && a->btnProxima->isEnabled())
+      QTimer::singleShot(0, a, [a] { a->btnProxima->click(); });
+  };
+  const std::tuple<int, const char*, const char*> paginas[] = {{7, "cinco.fse", "*** COMPLETANDO FRASES ***"},
+                                                               {8, "cinco.tst", "*** TESTES ***"},
+                                                               {9, "cinco.plv", "*** ASSOCIAÇÃO ***"},
+                                                               {11, "cinco.fse", "*** VERDADEIRO OU FALSO ***"}};
+  for (const auto& [tipo, arquivo, titulo] : paginas) {
+    zelmo::LinhasRelatorio.clear();
+    Pagina(tipo, arquivo, 5, 0, 0, 0);
+    EXPECT_TRUE(zelmo::ExecutaAtividade()) << tipo;
+    ASSERT_EQ(zelmo::LinhasRelatorio.size(), 4) << tipo;
+    EXPECT_EQ(zelmo::LinhasRelatorio[1], U(titulo));
+    EXPECT_EQ(zelmo::LinhasRelatorio[3], "Atividade cumprida: 0 % - Consultas: 0");
   }
   zelmo::RemoveJanelas();
 }
