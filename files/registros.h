@@ -57,6 +57,13 @@ inline constexpr int kNumTipos = 13;
 const std::array<const char*, kNumTipos>& NomesTipos();  // UTF-8
 QString MascaraTipo(int tipo);                            // "*.plv" ...
 
+// The bounds within which the page-list editor holds a page's number of
+// rounds and of items.
+inline constexpr int kRodadasMinimo = 1;
+inline constexpr int kRodadasMaximo = 10;
+inline constexpr int kQuantMinimo = 1;
+inline constexpr int kQuantMaximo = 20;
+
 struct RegPagina {  // .ast, 800 bytes
   static constexpr int Tamanho = 800;
   int32_t Tipo = -1;

@@ -28,6 +28,11 @@ inline constexpr uint32_t kAzul = 16711680;
 inline constexpr uint32_t kAqua = 16776960;
 inline constexpr uint32_t kAmareloClaro = 12648447;
 inline constexpr uint32_t kPrata = 12632256;
+inline constexpr uint32_t kMarinho = 8388608;
+inline constexpr uint32_t kPreto = 0;
+inline constexpr uint32_t kBranco = 16777215;
+inline constexpr uint32_t kVermelho = 255;
+inline constexpr uint32_t kAmarelo = 65535;
 
 // Paints a widget's background in a stored colour.
 void PintaFundo(QWidget* w, uint32_t valor);

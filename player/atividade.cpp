@@ -96,9 +96,14 @@ void TfrmAtividade::showEvent(QShowEvent* e) {
 
 void TfrmAtividade::Processa() { QCoreApplication::processEvents(); }
 
+bool TfrmAtividade::Interrompida() const { return terminado_ || ProgramaEncerrando(); }
+
 void TfrmAtividade::FormActivate() {
   if (ativada_) return;
   ativada_ = true;
+  // The page's counts as the page-list editor bounds them, for every
+  // activity (a consultation puts this same copy back).
+  regras::LimitaPagina(AtividadeAtual);
   // 1.
   terminado_ = false;
   ListaErros.clear();

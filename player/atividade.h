@@ -121,6 +121,10 @@ class TfrmAtividade : public QDialog {
   void Resolve();
   // Lets pending window messages be handled (a change is painted).
   static void Processa();
+  // The activity was left (Próxima, Sair, a consultation that ended the run)
+  // or the program is ending: a handler that let messages be handled plays
+  // nothing more.
+  bool Interrompida() const;
 
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;

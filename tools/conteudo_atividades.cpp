@@ -10,8 +10,6 @@ namespace gerador {
 
 namespace {
 
-constexpr const char* kArquivoPalavras = kArquivoPalavrasDemo;
-
 struct Verbete {
   const char* palavra;
   const char* dica;

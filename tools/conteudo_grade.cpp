@@ -10,7 +10,7 @@ namespace {
 files::RegPagina PaginaDeGrade(int tipo, int quant) {
   files::RegPagina p;
   p.Tipo = tipo;
-  p.Arquivo = QString::fromLatin1(kArquivoPalavrasDemo);
+  p.Arquivo = QString::fromLatin1(kArquivoPalavras);
   p.Rodadas = 2;
   p.Quant = quant;
   p.Porcent = 50;

@@ -60,6 +60,7 @@ void GravaAssunto(const QString& dirPrograma) {
   if (!paginas.isEmpty() && paginas.front().Som.isEmpty()) paginas.front().Som = "musica.mid";
   paginas += GravaConteudoAtividades(dirAssunto);
   paginas += GravaConteudoGrade();
+  paginas += GravaConteudoExercicios(dirAssunto);
   if (paginas.isEmpty()) {
     // Nothing to play yet: one page without a kind, so a run still shows the
     // login and writes its report header.

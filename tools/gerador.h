@@ -12,6 +12,8 @@ namespace gerador {
 
 inline constexpr const char* kAssuntoDemo = "Sistema Cardiovascular";
 inline constexpr const char* kRelatorioDemo = "Relatório1";
+// The words file of the demonstration subject's word activities.
+inline constexpr const char* kArquivoPalavras = "Coracao.plv";
 
 // Shared media of the program folder: acerto1..8.wav, erro1..8.wav,
 // click1..2.wav, Alvo0.wmf, Alvo1.wmf.
@@ -24,9 +26,10 @@ void GravaAjuda(const QString& dirPrograma);
 QList<files::RegPagina> GravaConteudoPaginas(const QString& dirAssunto);
 // Data files of the activities (words, ...) in the subject folder.
 QList<files::RegPagina> GravaConteudoAtividades(const QString& dirAssunto);
-// The words file the word activities of the demonstration subject play.
-inline constexpr const char* kArquivoPalavrasDemo = "Coracao.plv";
 // The word-search and crossword pages, over that words file.
 QList<files::RegPagina> GravaConteudoGrade();
+// The phrases and tests files, and the pages of fill-in phrases, tests,
+// association (on the words file) and true or false.
+QList<files::RegPagina> GravaConteudoExercicios(const QString& dirAssunto);
 
 }  // namespace gerador

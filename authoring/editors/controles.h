@@ -4,14 +4,12 @@
 // count two characters, a radio group with an item index.
 #pragma once
 
-#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QString>
 #include <QStringList>
 
-class QButtonGroup;
-class QRadioButton;
+#include "platform/grupo_radio.h"
 
 namespace pravo {
 
@@ -53,32 +51,11 @@ class Memo : public QPlainTextEdit {
   bool limitando_ = false;
 };
 
-// A radio group: a framed set of radio buttons in columns, with the index of
-// the chosen item (-1 for none).  indiceMudou runs whenever the selection
-// changes, whether the user or the program changes it; clearing it runs
-// nothing.
-class GrupoRadio : public QGroupBox {
+// A radio group (see platform/grupo_radio.h).
+class GrupoRadio : public platform::GrupoRadio {
   Q_OBJECT
  public:
-  GrupoRadio(const QString& titulo, const QStringList& itens, int colunas, QWidget* dono = nullptr);
-
-  int ItemIndex() const;
-  void DefineItemIndex(int indice);
-  int Quantidade() const;
-  QRadioButton* Item(int i) const;
-
- signals:
-  void indiceMudou(int indice);
-
- protected:
-  void resizeEvent(QResizeEvent* e) override;
-
- private:
-  void Dispoe();
-
-  QButtonGroup* grupo_;
-  QList<QRadioButton*> itens_;
-  int colunas_;
+  using platform::GrupoRadio::GrupoRadio;
 };
 
 }  // namespace pravo

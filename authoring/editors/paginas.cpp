@@ -81,9 +81,9 @@ TfrmEditAst::TfrmEditAst(QWidget* dono)
   cboSom = Lista(this, "cboSom", 432, 68, 193);
 
   lblRodadas = RotuloCampo(this, "lblRodadas", QStringLiteral("Número de Rodadas:"), 8, 112);
-  spnRodadas = Spin(this, "spnRodadas", 1, 10, 5, 8, 132);
+  spnRodadas = Spin(this, "spnRodadas", files::kRodadasMinimo, files::kRodadasMaximo, 5, 8, 132);
   lblQuant = RotuloCampo(this, "lblQuant", QStringLiteral("Quantidade Máxima de Palavras"), 152, 112);
-  spnQuant = Spin(this, "spnQuant", 1, 20, 5, 152, 132);
+  spnQuant = Spin(this, "spnQuant", files::kQuantMinimo, files::kQuantMaximo, 5, 152, 132);
   lblPorcent = RotuloCampo(this, "lblPorcent", QStringLiteral("Porcentagem de Acertos para continuar:"),
                            384, 112);
   spnPorcent = Spin(this, "spnPorcent", 0, 100, 70, 384, 132);

@@ -2,7 +2,6 @@
 
 #include <QFont>
 
-#include "platform/fonte.h"
 #include "platform/mensagens.h"
 #include "player/activities/rules/palavras.h"
 #include "player/despachante.h"
@@ -20,20 +19,6 @@ QString U(const char* s) { return QString::fromUtf8(s); }
 
 
 }  // namespace
-
-QLabel* CriaRotulo(QWidget* pai, const QString& nome, const QString& texto, int left, int top, int altura,
-                   uint32_t cor) {
-  auto* l = new QLabel(texto, pai);
-  l->setObjectName(nome);
-  l->setFont(platform::FonteDesenho("Times New Roman", altura, true, true));
-  platform::CorDoTexto(l, platform::CorDe(cor));
-  l->move(left, top);
-  l->adjustSize();
-  // Room for the italic overhang of the last letter, which the text's
-  // advance width leaves out (and for rounding once the window is scaled).
-  l->resize(l->width() + altura / 2, l->height());
-  return l;
-}
 
 TfrmJogoPalavras::TfrmJogoPalavras(QWidget* dono, const DesenhoJogo& d)
     : TfrmAtividade(dono, U(d.caption), LinhaBotoes::ComDica) {
@@ -155,8 +140,6 @@ void TfrmJogoPalavras::MostraResposta() {
   // Visibility unchanged: a gap stays a gap.
   for (int i = 1; i <= jogo_->L(); ++i) Slot(i)->setCaption(jogo_->rotulo(i));
 }
-
-bool TfrmJogoPalavras::Interrompida() const { return terminado() || ProgramaEncerrando(); }
 
 void TfrmJogoPalavras::TrataJogada(const regras::Jogada& j) {
   if (!j.aceita || !jogo_) return;

@@ -13,6 +13,7 @@
 #include "files/registros.h"
 #include "player/activities/desenho_forca.h"
 #include "player/activities/painel.h"
+#include "player/activities/rotulo.h"
 #include "player/activities/rules/jogo_palavras.h"
 #include "player/atividade.h"
 
@@ -78,16 +79,10 @@ class TfrmJogoPalavras : public TfrmAtividade {
   // Shows what a letter or drop did, then the solved or lost word with its
   // sound and pause, then the next word.
   void TrataJogada(const regras::Jogada& j);
-  // The activity was left, or the program is ending.
-  bool Interrompida() const;
   // The slots as the game has them.
   void AtualizaSlots();
 
   std::unique_ptr<regras::JogoPalavras> jogo_;
 };
-
-// Labels of the word windows: Times New Roman, bold italic.
-QLabel* CriaRotulo(QWidget* pai, const QString& nome, const QString& texto, int left, int top, int altura,
-                   uint32_t cor);
 
 }  // namespace zelmo

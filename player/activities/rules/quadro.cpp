@@ -1,10 +1,21 @@
 #include "player/activities/rules/quadro.h"
 
+#include <algorithm>
+
 namespace zelmo::regras {
 
 namespace {
 QString N(int n) { return QString::number(n); }
 }  // namespace
+
+void LimitaPagina(files::RegPagina& pagina) {
+  pagina.Rodadas = std::clamp(pagina.Rodadas, files::kRodadasMinimo, files::kRodadasMaximo);
+  pagina.Quant = std::clamp(pagina.Quant, files::kQuantMinimo, files::kQuantMaximo);
+}
+
+QString LinhaCumprida(int p, int consultas) {
+  return "Atividade cumprida: " + N(p) + " % - Consultas: " + N(consultas);
+}
 
 QStringList MensagemFaltaPorcentagem(int porcent, int p) {
   return {QString::fromUtf8("Para seguir em frente é necessário completar ") + N(porcent) +

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "files/registros.h"
+
 namespace zelmo::regras {
 
 inline constexpr const char* kTituloPrograma = "Zelmo II";
@@ -20,6 +22,16 @@ enum class VarianteProxima { Primeira, Segunda };
 // line before the error lines too) and the rounds variant (word search,
 // crossword).
 enum class VarianteConclusao { Primeira, Segunda, Rodadas };
+
+// A page as it is played: Rodadas and Quant held within the bounds the
+// page-list editor keeps them in, so a page written by other means plays at
+// least one round of at least one item, and never more than the editor
+// allows.
+void LimitaPagina(files::RegPagina& pagina);
+
+// "Atividade cumprida: <p> % - Consultas: <consultas>", the second count line
+// of the exercise windows.
+QString LinhaCumprida(int p, int consultas);
 
 // Próxima may let the student leave when P reaches the page's Porcent.
 inline bool PodeAvancar(int p, int porcent) { return p >= porcent; }

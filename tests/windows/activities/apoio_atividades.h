@@ -139,6 +139,19 @@ class AtividadeTeste : public ::testing::Test {
     for (const auto& r : registros) b += r.ParaBytes();
     pasta.Escreve(nome, b);
   }
+  void Frases(const QString& nome, const QList<files::RegFrase>& registros) {
+    QByteArray b;
+    for (const auto& r : registros) b += r.ParaBytes();
+    pasta.Escreve(nome, b);
+  }
+  // The records of a file in the subject folder, as written.
+  template <class R>
+  QList<R> Registros(const QString& nome) const {
+    const QByteArray b = pasta.Le(nome);
+    QList<R> v;
+    for (qsizetype k = 0; k + R::Tamanho <= b.size(); k += R::Tamanho) v.append(R::DeBytes(b.mid(k, R::Tamanho)));
+    return v;
+  }
   // The page being played.
   void Pagina(int tipo, const QString& arquivo, int quant = 5, int ordem = 0, int dica = 0, int porcent = 70) {
     files::RegPagina p;
