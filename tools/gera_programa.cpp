@@ -59,6 +59,7 @@ void GravaAssunto(const QString& dirPrograma) {
   GravaMusicaDemo(dirAssunto + "musica.mid");
   if (!paginas.isEmpty() && paginas.front().Som.isEmpty()) paginas.front().Som = "musica.mid";
   paginas += GravaConteudoAtividades(dirAssunto);
+  paginas += GravaConteudoLocal(dirAssunto);
   if (paginas.isEmpty()) {
     // Nothing to play yet: one page without a kind, so a run still shows the
     // login and writes its report header.

@@ -1,9 +1,6 @@
 #include "authoring/editors/controles.h"
 
-#include <QButtonGroup>
 #include <QLineEdit>
-#include <QRadioButton>
-#include <QResizeEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -124,65 +121,6 @@ void Memo::DefineTexto(const QString& texto) {
   limitando_ = true;
   setPlainText(t.left(i));
   limitando_ = false;
-}
-
-// ---- GrupoRadio -------------------------------------------------------------
-
-GrupoRadio::GrupoRadio(const QString& titulo, const QStringList& itens, int colunas, QWidget* dono)
-    : QGroupBox(titulo, dono), grupo_(new QButtonGroup(this)), colunas_(std::max(1, colunas)) {
-  grupo_->setExclusive(true);
-  for (int i = 0; i < itens.size(); ++i) {
-    auto* b = new QRadioButton(itens[i], this);
-    grupo_->addButton(b, i);
-    itens_ << b;
-  }
-  connect(grupo_, &QButtonGroup::idToggled, this, [this](int id, bool marcado) {
-    if (marcado) emit indiceMudou(id);
-  });
-  Dispoe();
-}
-
-int GrupoRadio::ItemIndex() const { return grupo_->checkedId(); }
-
-void GrupoRadio::DefineItemIndex(int indice) {
-  if (indice >= 0 && indice < itens_.size()) {
-    itens_[indice]->setChecked(true);
-    return;
-  }
-  // Clearing the selection: an exclusive group cannot be unchecked directly.
-  if (QAbstractButton* b = grupo_->checkedButton()) {
-    grupo_->setExclusive(false);
-    b->setChecked(false);
-    grupo_->setExclusive(true);
-  }
-}
-
-int GrupoRadio::Quantidade() const { return static_cast<int>(itens_.size()); }
-
-QRadioButton* GrupoRadio::Item(int i) const {
-  return (i >= 0 && i < itens_.size()) ? itens_[i] : nullptr;
-}
-
-void GrupoRadio::resizeEvent(QResizeEvent* e) {
-  QGroupBox::resizeEvent(e);
-  Dispoe();
-}
-
-void GrupoRadio::Dispoe() {
-  if (itens_.isEmpty()) return;
-  // Items fill the area under the caption column by column, in equal cells.
-  const int topo = fontMetrics().height() + 2;
-  const QRect area = rect().adjusted(8, topo, -4, -4);
-  const int linhas = (static_cast<int>(itens_.size()) + colunas_ - 1) / colunas_;
-  const int largura = area.width() / colunas_;
-  const int altura = std::max(1, area.height() / linhas);
-  for (int i = 0; i < itens_.size(); ++i) {
-    const int col = i / linhas;
-    const int lin = i % linhas;
-    const int h = std::min(altura, itens_[i]->sizeHint().height());
-    itens_[i]->setGeometry(area.left() + col * largura, area.top() + lin * altura + (altura - h) / 2,
-                           largura, h);
-  }
 }
 
 }  // namespace pravo

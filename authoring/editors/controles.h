@@ -1,7 +1,7 @@
 // The standard controls the record editors are built from, with the
 // behaviour teachers know from the original editors: a spin edit that takes
 // any typed number and brings it within its bounds, a memo whose line breaks
-// count two characters, a radio group with an item index.
+// count two characters, and the radio group with an item index.
 #pragma once
 
 #include <QGroupBox>
@@ -10,8 +10,7 @@
 #include <QString>
 #include <QStringList>
 
-class QButtonGroup;
-class QRadioButton;
+#include "platform/grupo_radio.h"
 
 namespace pravo {
 
@@ -53,32 +52,11 @@ class Memo : public QPlainTextEdit {
   bool limitando_ = false;
 };
 
-// A radio group: a framed set of radio buttons in columns, with the index of
-// the chosen item (-1 for none).  indiceMudou runs whenever the selection
-// changes, whether the user or the program changes it; clearing it runs
-// nothing.
-class GrupoRadio : public QGroupBox {
+// The radio group both programs use (platform/grupo_radio.h).
+class GrupoRadio : public platform::GrupoRadio {
   Q_OBJECT
  public:
-  GrupoRadio(const QString& titulo, const QStringList& itens, int colunas, QWidget* dono = nullptr);
-
-  int ItemIndex() const;
-  void DefineItemIndex(int indice);
-  int Quantidade() const;
-  QRadioButton* Item(int i) const;
-
- signals:
-  void indiceMudou(int indice);
-
- protected:
-  void resizeEvent(QResizeEvent* e) override;
-
- private:
-  void Dispoe();
-
-  QButtonGroup* grupo_;
-  QList<QRadioButton*> itens_;
-  int colunas_;
+  using platform::GrupoRadio::GrupoRadio;
 };
 
 }  // namespace pravo
