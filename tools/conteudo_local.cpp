@@ -159,20 +159,16 @@ QList<files::RegPagina> GravaConteudoLocal(const QString& dirAssunto) {
   }
   files::RecordFile::Reescreve(pasta + QString::fromLatin1(kArquivoTestes), files::RegTesteHTML::Tamanho, testes);
 
-  files::RegPagina local;
-  local.Tipo = files::kLocal;
-  local.Arquivo = QString::fromLatin1(kArquivoLocal);
-  local.Quant = 2;
-  local.Ordem = 0;
-  local.Porcent = 50;
-
-  files::RegPagina html;
-  html.Tipo = files::kTestesHTML;
-  html.Arquivo = QString::fromLatin1(kArquivoTestes);
-  html.Quant = 3;
-  html.Ordem = 0;
-  html.Porcent = 50;
-  return {local, html};
+  const auto pagina = [](int tipo, const char* arquivo, int quant) {
+    files::RegPagina p;
+    p.Tipo = tipo;
+    p.Arquivo = QString::fromLatin1(arquivo);
+    p.Quant = quant;
+    p.Ordem = 0;
+    p.Porcent = 50;
+    return p;
+  };
+  return {pagina(files::kLocal, kArquivoLocal, 2), pagina(files::kTestesHTML, kArquivoTestes, 3)};
 }
 
 }  // namespace gerador

@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "authoring/editors/controles.h"
 #include "authoring/editors/escolha_arquivo.h"
@@ -31,22 +30,22 @@ TfrmEditTsh::TfrmEditTsh(QWidget* dono)
   cboArquivo->setObjectName(QStringLiteral("cboArquivo"));
   cboArquivo->setEditable(true);
   cboArquivo->setInsertPolicy(QComboBox::NoInsert);
-  cboArquivo->setGeometry(8, 64, 257, 23);
+  cboArquivo->setGeometry(8, 64, 217, 23);
   cboArquivo->setMaxVisibleItems(10);
   escolha = new EscolhaArquivo(cboArquivo);
   connect(escolha, &EscolhaArquivo::escolhida, this, &TfrmEditTsh::cboArquivoChange);
 
-  Label2 = RotuloCampo(this, "Label2", QStringLiteral("Quantidade de Alternativas:"), 280, 44);
+  Label2 = RotuloCampo(this, "Label2", QStringLiteral("Quantidade de Alternativas:"), 240, 44);
   SpnQuant = new SpinEdit(1, 5, 5, this);
   SpnQuant->setObjectName(QStringLiteral("SpnQuant"));
-  SpnQuant->setGeometry(280, 64, 57, 23);
+  SpnQuant->setGeometry(240, 64, 57, 23);
 
   rdgCorreta = new GrupoRadio(QStringLiteral("Alternativa Correta"),
                               {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
                                QStringLiteral("e")},
                               5, this);
   rdgCorreta->setObjectName(QStringLiteral("rdgCorreta"));
-  rdgCorreta->setGeometry(376, 36, 249, 53);
+  rdgCorreta->setGeometry(424, 36, 201, 53);
   rdgCorreta->DefineItemIndex(0);
 
   Label1 = RotuloCampo(this, "Label1", QStringLiteral("Visualização:"), 8, 96);
@@ -55,12 +54,7 @@ TfrmEditTsh::TfrmEditTsh(QWidget* dono)
   Panel1->setFrameShape(QFrame::Panel);
   Panel1->setFrameShadow(QFrame::Sunken);
   Panel1->setGeometry(8, 116, 617, 293);
-  auto* enche = new QVBoxLayout(Panel1);
-  enche->setContentsMargins(2, 2, 2, 2);
-  WebBrowser1 = new platform::Navegador(Panel1);
-  WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-  WebBrowser1->setFocusPolicy(Qt::ClickFocus);
-  enche->addWidget(WebBrowser1);
+  WebBrowser1 = platform::Navegador::Preenche(Panel1, 2);
 
   QWidget* ordem[] = {cboArquivo, SpnQuant, rdgCorreta, btnPrimeira, btnAnterior, btnProxima,
                       btnUltima,  btnDeletar, btnInserir, btnSair};

@@ -50,6 +50,7 @@ TfrmLocal::TfrmLocal(QWidget* dono)
     auto* alvo = new Painel(Panel1, QStringLiteral("pnlPan") + QString::number(q));
     alvo->setGeometry(5, 5, 100, 25);
     alvo->hide();
+    alvo->setAcceptDrops(true);
     // A target takes the drag of any option.
     alvo->aoArrastarSobre = [this](Painel*, QObject* origem) {
       return opcoes.contains(qobject_cast<Painel*>(origem));

@@ -73,12 +73,7 @@ TfrmTesteHTML::TfrmTesteHTML(QWidget* dono)
   auto* enche3 = new QVBoxLayout(Panel3);
   enche3->setContentsMargins(2, 2, 2, 2);
   enche3->addWidget(Panel1);
-  auto* enche1 = new QVBoxLayout(Panel1);
-  enche1->setContentsMargins(0, 0, 0, 0);
-  WebBrowser1 = new platform::Navegador(Panel1);
-  WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-  WebBrowser1->setFocusPolicy(Qt::ClickFocus);
-  enche1->addWidget(WebBrowser1);
+  WebBrowser1 = platform::Navegador::Preenche(Panel1);
 
   Panel2 = Moldura(this, "Panel2", QRect(8, 368, 625, 73), kMarinho);
   Label1 = CriaRotulo(Panel2, "Label1", QStringLiteral("Escolha uma alternativa"), 8, 26, 20, kAqua);
@@ -87,8 +82,9 @@ TfrmTesteHTML::TfrmTesteHTML(QWidget* dono)
   RadioGroup1->setGeometry(224, 8, 385, 49);
   RadioGroup1->setCursor(Qt::PointingHandCursor);
   RadioGroup1->setFont(platform::FonteDesenho(QStringLiteral("Times New Roman"), 17, true, true));
-  RadioGroup1->setStyleSheet(QStringLiteral("QGroupBox { border: none; background: #000080; } "
-                                            "QRadioButton { color: #00ffff; background: #000080; }"));
+  RadioGroup1->setFlat(true);
+  platform::PintaFundo(RadioGroup1, kMarinho);
+  platform::CorDoTexto(RadioGroup1, platform::CorDe(kAqua));
 
   btnPronto = CriaBotao(QStringLiteral("btnPronto"), QStringLiteral("Pronto"), 116, 94);
   btnPronto->setDefault(true);

@@ -4,22 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include "activities/teste_html_apoio.h"
 #include "files/convencoes.h"
 
 namespace {
 
+using apoio::TesteHTML;
 using files::RegTesteHTML;
 using zelmo::regras::JogoTesteHTML;
 using zelmo::regras::Resposta;
 
-RegTesteHTML Teste(const QString& pagina, int alternativas, int correta) {
-  RegTesteHTML t;
-  t.ArquivoHTML = pagina;
-  t.Alternativas = alternativas;
-  t.Correta = correta;
-  t.Prepara();
-  return t;
-}
 
 class Fonte : public zelmo::regras::FonteRegistros {
  public:
@@ -40,21 +34,21 @@ TEST(TesteHTMLRegras, OnlyAnswerableTestsAreSound) {
   } casos[] = {{5, 0, true}, {3, 2, true}, {1, 0, true}, {5, 4, true},
                {3, 3, false}, {0, 0, false}, {6, 0, false}, {-1, -1, false}, {4, -1, false}, {5, 5, false}};
   for (const Caso& c : casos)
-    EXPECT_EQ(zelmo::regras::TesteRespondivel(Teste("q.htm", c.alternativas, c.correta)), c.respondivel)
+    EXPECT_EQ(zelmo::regras::TesteRespondivel(TesteHTML("q.htm", c.alternativas, c.correta)), c.respondivel)
         << c.alternativas << " " << c.correta;
-  RegTesteHTML t = Teste("q.htm", 5, 0);
+  RegTesteHTML t = TesteHTML("q.htm", 5, 0);
   t.Codigo = "x";
   EXPECT_FALSE(zelmo::regras::TesteRespondivel(t));
 }
 
 TEST(TesteHTMLRegras, AnUnanswerableRecordReadsAsCorrupt) {
-  Fonte fonte({Teste("q1.htm", 4, 1), Teste("q2.htm", 2, 2)});
+  Fonte fonte({TesteHTML("q1.htm", 4, 1), TesteHTML("q2.htm", 2, 2)});
   const auto s = zelmo::regras::SelecionaSequencial(fonte, 2, zelmo::regras::RegrasTestesHTML());
   EXPECT_TRUE(s.corrompido);
 }
 
 TEST(TesteHTMLRegras, RandomOrderTakesEachPageOnce) {
-  Fonte fonte({Teste("q1.htm", 4, 1), Teste("q1.htm", 2, 0), Teste("Q1.htm", 3, 2)});
+  Fonte fonte({TesteHTML("q1.htm", 4, 1), TesteHTML("q1.htm", 2, 0), TesteHTML("Q1.htm", 3, 2)});
   files::Aleatorio gerador(7);
   const auto s = zelmo::regras::SelecionaAleatoria(fonte, 3, gerador, zelmo::regras::RegrasTestesHTML());
   ASSERT_FALSE(s.corrompido);
@@ -70,7 +64,7 @@ TEST(TesteHTMLRegras, LettersOfTheAlternatives) {
 }
 
 TEST(TesteHTMLRegras, JudgingCountsEveryWrongPress) {
-  JogoTesteHTML j({Teste("q1.htm", 3, 0), Teste("q2.htm", 3, 1), Teste("q3.htm", 5, 4), Teste("q4.htm", 2, 1)});
+  JogoTesteHTML j({TesteHTML("q1.htm", 3, 0), TesteHTML("q2.htm", 3, 1), TesteHTML("q3.htm", 5, 4), TesteHTML("q4.htm", 2, 1)});
   QStringList erros;
   ASSERT_TRUE(j.Proximo());
   EXPECT_EQ(j.Rodada(), "Teste 1 de 4");

@@ -89,6 +89,9 @@ TEST_F(LocalTeste, APictureWithItsTargetsLinesAndOptions) {
   EXPECT_EQ(j->pnlPan(2)->geometry(), QRect(20, 80, 50, 25));
   EXPECT_TRUE(j->pnlPan(3)->isHidden());
   EXPECT_EQ(j->pnlPan(1)->caption(), "");
+  // The window system brings drops to the targets; the options are dragged.
+  EXPECT_TRUE(j->pnlPan(6)->acceptDrops());
+  EXPECT_FALSE(j->pnlOp(1)->acceptDrops());
   // Two labels: the ten swaps exchange the same pair, so the stored order.
   EXPECT_EQ(Opcoes(*j), (QStringList{"Aorta", "Veia"}));
   // The picture drawn at half by a quarter of the box, centred; the line

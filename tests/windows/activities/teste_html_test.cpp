@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 
+#include "activities/teste_html_apoio.h"
 #include "apoio_atividades.h"
 #include "platform/grupo_radio.h"
 #include "platform/navegador.h"
@@ -11,19 +12,12 @@
 
 namespace {
 
+using apoio::TesteHTML;
 using files::RegTesteHTML;
 using zelmo::TfrmTesteHTML;
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
-RegTesteHTML Teste(const QString& pagina, int alternativas, int correta) {
-  RegTesteHTML t;
-  t.ArquivoHTML = pagina;
-  t.Alternativas = alternativas;
-  t.Correta = correta;
-  t.Prepara();
-  return t;
-}
 
 class TesteHTMLTeste : public apoio::AtividadeTeste {
  protected:
@@ -49,7 +43,7 @@ class TesteHTMLTeste : public apoio::AtividadeTeste {
 };
 
 TEST_F(TesteHTMLTeste, EachTestsPageAndItsLetters) {
-  auto j = Jogo({Teste("q1.htm", 3, 1), Teste("q2.htm", 5, 4)});
+  auto j = Jogo({TesteHTML("q1.htm", 3, 1), TesteHTML("q2.htm", 5, 4)});
   EXPECT_EQ(j->windowTitle(), "Testes HTML");
   EXPECT_EQ(j->Panel3->geometry(), QRect(8, 36, 625, 326));
   EXPECT_EQ(j->RadioGroup1->geometry(), QRect(224, 8, 385, 49));
@@ -74,7 +68,7 @@ TEST_F(TesteHTMLTeste, EachTestsPageAndItsLetters) {
 }
 
 TEST_F(TesteHTMLTeste, InputDuringThePauseIsDroppedAndTheNextTestStartsClear) {
-  auto j = Jogo({Teste("q1.htm", 3, 1), Teste("q2.htm", 5, 4)});
+  auto j = Jogo({TesteHTML("q1.htm", 3, 1), TesteHTML("q2.htm", 5, 4)});
   j->RadioGroup1->DefineItemIndex(1);
   bool naPausa = false;
   bool desligados = false;
@@ -118,7 +112,7 @@ TEST_F(TesteHTMLTeste, InputDuringThePauseIsDroppedAndTheNextTestStartsClear) {
 }
 
 TEST_F(TesteHTMLTeste, SairShowsTheRightLetter) {
-  auto j = Jogo({Teste("q1.htm", 4, 3), Teste("q2.htm", 2, 0)});
+  auto j = Jogo({TesteHTML("q1.htm", 4, 3), TesteHTML("q2.htm", 2, 0)});
   respostas.Responde(QMessageBox::Yes);
   j->btnSairClick();
   EXPECT_EQ(j->result(), 2);
@@ -130,10 +124,10 @@ TEST_F(TesteHTMLTeste, SairShowsTheRightLetter) {
 }
 
 TEST_F(TesteHTMLTeste, UnanswerableRecordsAreCorrupt) {
-  for (const RegTesteHTML& t : {Teste("q1.htm", 3, 3), Teste("q1.htm", 0, 0), Teste("q1.htm", 9, 1)}) {
+  for (const RegTesteHTML& t : {TesteHTML("q1.htm", 3, 3), TesteHTML("q1.htm", 0, 0), TesteHTML("q1.htm", 9, 1)}) {
     zelmo::ReiniciaEncerramento();
     respostas.caixas.clear();
-    auto j = Jogo({Teste("q2.htm", 2, 1), t});
+    auto j = Jogo({TesteHTML("q2.htm", 2, 1), t});
     ASSERT_EQ(respostas.caixas.size(), 1) << t.Alternativas << " " << t.Correta;
     EXPECT_EQ(respostas.caixas[0].texto, "Arquivo TSH Corrompido!");
     EXPECT_EQ(respostas.caixas[0].titulo, "Zelmo II");
@@ -142,7 +136,7 @@ TEST_F(TesteHTMLTeste, UnanswerableRecordsAreCorrupt) {
 }
 
 TEST_F(TesteHTMLTeste, APageNameThatIsNotABareNameShowsNoPage) {
-  auto j = Jogo({Teste("../q1.htm", 2, 1)});
+  auto j = Jogo({TesteHTML("../q1.htm", 2, 1)});
   EXPECT_EQ(j->WebBrowser1->endereco(), QUrl("about:blank"));
   EXPECT_EQ(Letras(*j), (QStringList{"a", "b"}));
 }

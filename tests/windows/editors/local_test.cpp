@@ -10,6 +10,7 @@
 
 #include "authoring/editors/local.h"
 #include "comum.h"
+#include "jogador.h"
 #include "files/geometria_local.h"
 #include "platform/imagem.h"
 #include "player/activities/local.h"
@@ -216,15 +217,7 @@ TEST_F(DoEditorAoJogador, LabelsLandOnTheTargetsTheTeacherPlaced) {
 
   // The player on a 1024 x 768 screen: its box is 640 pixels.
   platform::DefineTela({1024, 768, 120});
-  zelmo::ReiniciaGlobais();
-  zelmo::Relogio = &relogio;
-  zelmo::DirPrograma = pravo::DirPrograma;
-  zelmo::DirAssunto = pravo::DirAssunto;
-  files::RegPagina p;
-  p.Tipo = files::kLocal;
-  p.Arquivo = "f.loc";
-  p.Prepara();
-  zelmo::AtividadeAtual = p;
+  teste::PaginaNoJogador(files::kLocal, "f.loc", &relogio);
   zelmo::TfrmLocal j;
   j.show();
   j.FormActivate();

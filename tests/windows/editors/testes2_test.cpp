@@ -5,8 +5,10 @@
 #include <QComboBox>
 #include <QRadioButton>
 
+#include "activities/teste_html_apoio.h"
 #include "authoring/editors/testes2.h"
 #include "comum.h"
+#include "jogador.h"
 #include "platform/navegador.h"
 #include "player/activities/teste_html.h"
 #include "player/global.h"
@@ -14,19 +16,12 @@
 
 namespace {
 
+using apoio::TesteHTML;
 using files::RegTesteHTML;
 using pravo::TfrmEditTsh;
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
-RegTesteHTML Teste(const QString& pagina, int alternativas, int correta) {
-  RegTesteHTML t;
-  t.ArquivoHTML = pagina;
-  t.Alternativas = alternativas;
-  t.Correta = correta;
-  t.Prepara();
-  return t;
-}
 
 class EditTshTeste : public teste::EditoresTeste {
  protected:
@@ -72,7 +67,7 @@ TEST_F(EditTshTeste, ANewFileGetsTheBlankTestAndThePagesAreListed) {
   EXPECT_EQ(frm->cboArquivo->currentIndex(), -1);
   EXPECT_EQ(frm->rdgCorreta->ItemIndex(), 0);
   EXPECT_EQ(frm->WebBrowser1->endereco(), Url("branco.htm"));
-  EXPECT_EQ(Gravados().at(0), Teste("", 5, 0));
+  EXPECT_EQ(Gravados().at(0), TesteHTML("", 5, 0));
   // Choosing a page shows it; typing a name stores nothing.
   Escolhe("q3.htm");
   EXPECT_EQ(frm->WebBrowser1->endereco(), Url("assunto/q3.htm"));
@@ -83,8 +78,8 @@ TEST_F(EditTshTeste, ANewFileGetsTheBlankTestAndThePagesAreListed) {
 }
 
 TEST_F(EditTshTeste, ValidaRunsAllItsTests) {
-  Cria("t.tsh", teste::Arquivo({Teste("q1.htm", 4, 0).ParaBytes(), Teste("", 5, 0).ParaBytes(),
-                                Teste("q3.htm", 5, 1).ParaBytes()}));
+  Cria("t.tsh", teste::Arquivo({TesteHTML("q1.htm", 4, 0).ParaBytes(), TesteHTML("", 5, 0).ParaBytes(),
+                                TesteHTML("q3.htm", 5, 1).ParaBytes()}));
   frm->show();
   struct Caso {
     const char* pagina;  // "" : " nenhum "
@@ -119,7 +114,7 @@ TEST_F(EditTshTeste, ValidaRunsAllItsTests) {
 }
 
 TEST_F(EditTshTeste, StoredValuesTheGroupCannotShowAreNotRewritten) {
-  Cria("t.tsh", teste::Arquivo({Teste("sumiu.htm", 3, 7).ParaBytes(), Teste("q1.htm", 2, 1).ParaBytes()}));
+  Cria("t.tsh", teste::Arquivo({TesteHTML("sumiu.htm", 3, 7).ParaBytes(), TesteHTML("q1.htm", 2, 1).ParaBytes()}));
   frm->show();
   // The missing page is kept, shown in the edit field; no letter is chosen.
   EXPECT_EQ(frm->cboArquivo->currentIndex(), -1);
@@ -133,7 +128,7 @@ TEST_F(EditTshTeste, StoredValuesTheGroupCannotShowAreNotRewritten) {
   caixas = respondedor.Roda([&] { frm->btnProxima->click(); });
   EXPECT_TRUE(caixas.empty());
   EXPECT_EQ(frm->WebBrowser1->endereco(), Url("assunto/q1.htm"));
-  EXPECT_EQ(Gravados().at(0), Teste("sumiu.htm", 3, 2));
+  EXPECT_EQ(Gravados().at(0), TesteHTML("sumiu.htm", 3, 2));
 }
 
 TEST_F(EditTshTeste, TheLetterTheTeacherChoseIsTheRightOne) {
@@ -151,15 +146,7 @@ TEST_F(EditTshTeste, TheLetterTheTeacherChoseIsTheRightOne) {
   ASSERT_FALSE(frm->isVisible());
 
   apoio::RelogioFalso relogio;
-  zelmo::ReiniciaGlobais();
-  zelmo::Relogio = &relogio;
-  zelmo::DirPrograma = pravo::DirPrograma;
-  zelmo::DirAssunto = pravo::DirAssunto;
-  files::RegPagina p;
-  p.Tipo = files::kTestesHTML;
-  p.Arquivo = "t.tsh";
-  p.Prepara();
-  zelmo::AtividadeAtual = p;
+  teste::PaginaNoJogador(files::kTestesHTML, "t.tsh", &relogio);
   apoio::Respondedor respostas;
   {
     zelmo::TfrmTesteHTML j;
