@@ -10,14 +10,30 @@ namespace platform {
 GrupoRadio::GrupoRadio(const QString& titulo, const QStringList& itens, int colunas, QWidget* dono)
     : QGroupBox(titulo, dono), grupo_(new QButtonGroup(this)), colunas_(std::max(1, colunas)) {
   grupo_->setExclusive(true);
+  connect(grupo_, &QButtonGroup::idToggled, this, [this](int id, bool marcado) {
+    if (marcado) emit indiceMudou(id);
+  });
+  DefineItens(itens);
+}
+
+void GrupoRadio::DefineItens(const QStringList& itens) {
+  DefineItemIndex(-1);
+  for (QRadioButton* b : itens_) {
+    grupo_->removeButton(b);
+    delete b;
+  }
+  itens_.clear();
   for (int i = 0; i < itens.size(); ++i) {
     auto* b = new QRadioButton(itens[i], this);
     grupo_->addButton(b, i);
     itens_ << b;
+    b->show();
   }
-  connect(grupo_, &QButtonGroup::idToggled, this, [this](int id, bool marcado) {
-    if (marcado) emit indiceMudou(id);
-  });
+  Dispoe();
+}
+
+void GrupoRadio::DefineColunas(int colunas) {
+  colunas_ = std::max(1, colunas);
   Dispoe();
 }
 
@@ -50,7 +66,7 @@ void GrupoRadio::resizeEvent(QResizeEvent* e) {
 void GrupoRadio::Dispoe() {
   if (itens_.isEmpty()) return;
   // Items fill the area under the caption column by column, in equal cells.
-  const int topo = fontMetrics().height() + 2;
+  const int topo = title().isEmpty() ? 4 : fontMetrics().height() + 2;
   const QRect area = rect().adjusted(8, topo, -4, -4);
   const int linhas = (static_cast<int>(itens_.size()) + colunas_ - 1) / colunas_;
   const int largura = area.width() / colunas_;

@@ -23,6 +23,9 @@ class GrupoRadio : public QGroupBox {
   void DefineItemIndex(int indice);
   int Quantidade() const;
   QRadioButton* Item(int i) const;
+  // Replaces the items (nothing chosen afterwards) and the number of columns.
+  void DefineItens(const QStringList& itens);
+  void DefineColunas(int colunas);
 
  signals:
   void indiceMudou(int indice);

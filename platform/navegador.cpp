@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 
@@ -19,6 +20,16 @@ Navegador::Navegador(QWidget* pai) : QWebEngineView(pai) {
     carregado_ = true;
     emit NavegacaoCompleta(info.url(), info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
   });
+}
+
+Navegador* Navegador::Preenche(QWidget* painel, int margem) {
+  auto* enche = new QVBoxLayout(painel);
+  enche->setContentsMargins(margem, margem, margem, margem);
+  auto* n = new Navegador(painel);
+  n->setObjectName(QStringLiteral("WebBrowser1"));
+  n->setFocusPolicy(Qt::ClickFocus);
+  enche->addWidget(n);
+  return n;
 }
 
 void Navegador::Navega(const QString& caminho) {

@@ -12,6 +12,9 @@ class Navegador : public QWebEngineView {
   Q_OBJECT
  public:
   explicit Navegador(QWidget* pai = nullptr);
+  // A browser named "WebBrowser1" filling `painel` (within a margin), taking
+  // the focus only when clicked.
+  static Navegador* Preenche(QWidget* painel, int margem = 0);
 
   // Navigates to a local file; a name spelt in another case still finds it.
   // A file that does not exist shows an empty page.

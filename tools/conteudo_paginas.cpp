@@ -46,6 +46,8 @@ QByteArray Png(const QImage& img) {
   return bytes;
 }
 
+}  // namespace
+
 QPainterPath Coracao(const QRectF& r) {
   const double x = r.x(), y = r.y(), w = r.width(), h = r.height();
   QPainterPath p;
@@ -56,6 +58,8 @@ QPainterPath Coracao(const QRectF& r) {
   p.cubicTo(x + w, y, x + w * 0.55, y, x + w / 2, y + h * 0.28);
   return p;
 }
+
+namespace {
 
 // The heart with its four chambers named.
 QImage FiguraCoracao() {

@@ -13,8 +13,9 @@ void GravaArquivo(const QString& caminho, const QByteArray& bytes) {
     throw std::runtime_error(("cannot write " + caminho).toStdString());
 }
 
-void GravaImagem(const QImage& imagem, const QString& caminho) {
-  if (!imagem.save(caminho, "PNG")) throw std::runtime_error(("cannot write " + caminho).toStdString());
+void GravaImagem(const QImage& imagem, const QString& caminho, const char* formato) {
+  const int qualidade = qstrcmp(formato, "PNG") == 0 ? -1 : 90;
+  if (!imagem.save(caminho, formato, qualidade)) throw std::runtime_error(("cannot write " + caminho).toStdString());
 }
 
 void CriaPasta(const QString& pasta) {

@@ -61,6 +61,7 @@ void GravaAssunto(const QString& dirPrograma) {
   paginas += GravaConteudoAtividades(dirAssunto);
   paginas += GravaConteudoGrade();
   paginas += GravaConteudoExercicios(dirAssunto);
+  paginas += GravaConteudoLocal(dirAssunto);
   if (paginas.isEmpty()) {
     // Nothing to play yet: one page without a kind, so a run still shows the
     // login and writes its report header.

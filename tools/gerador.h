@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QList>
+#include <QPainterPath>
+#include <QRectF>
 #include <QString>
 
 #include "files/registros.h"
@@ -24,6 +26,8 @@ void GravaMusicaDemo(const QString& caminho);
 void GravaAjuda(const QString& dirPrograma);
 // Content of the text pages (rich text, HTML, pictures) in the subject folder.
 QList<files::RegPagina> GravaConteudoPaginas(const QString& dirAssunto);
+// The outline of a heart filling r (the pictures of the subject share it).
+QPainterPath Coracao(const QRectF& r);
 // Data files of the activities (words, ...) in the subject folder.
 QList<files::RegPagina> GravaConteudoAtividades(const QString& dirAssunto);
 // The word-search and crossword pages, over that words file.
@@ -31,5 +35,8 @@ QList<files::RegPagina> GravaConteudoGrade();
 // The phrases and tests files, and the pages of fill-in phrases, tests,
 // association (on the words file) and true or false.
 QList<files::RegPagina> GravaConteudoExercicios(const QString& dirAssunto);
+// The locate activity over a picture of the heart and the HTML tests with
+// their pages, in the subject folder.
+QList<files::RegPagina> GravaConteudoLocal(const QString& dirAssunto);
 
 }  // namespace gerador

@@ -1,7 +1,7 @@
 // The standard controls the record editors are built from, with the
 // behaviour teachers know from the original editors: a spin edit that takes
 // any typed number and brings it within its bounds, a memo whose line breaks
-// count two characters, a radio group with an item index.
+// count two characters, and the radio group with an item index.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -51,7 +51,7 @@ class Memo : public QPlainTextEdit {
   bool limitando_ = false;
 };
 
-// A radio group (see platform/grupo_radio.h).
+// The radio group both programs use (platform/grupo_radio.h).
 class GrupoRadio : public platform::GrupoRadio {
   Q_OBJECT
  public:

@@ -6,17 +6,15 @@
 #include <QPushButton>
 
 #include "authoring/editors/controles.h"
+#include "authoring/editors/escolha_arquivo.h"
 #include "authoring/editors/rotulos.h"
 #include "authoring/global.h"
 #include "authoring/listador.h"
 #include "files/registros.h"
-#include "files/texto.h"
 
 namespace pravo {
 
 namespace {
-
-const QString kNenhum = QStringLiteral(" nenhum ");
 
 QComboBox* Lista(QWidget* dono, const char* nome, int x, int y, int largura) {
   auto* c = new QComboBox(dono);
@@ -40,27 +38,6 @@ SpinEdit* Spin(QWidget* dono, const char* nome, int minimo, int maximo, int valo
   s->setObjectName(QString::fromLatin1(nome));
   s->setGeometry(x, y, 65, 23);
   return s;
-}
-
-// Fills a file list: " nenhum " then the names, nothing chosen.
-void Preenche(QComboBox* lista, const QStringList& nomes) {
-  lista->clear();
-  lista->addItem(kNenhum);
-  lista->addItems(nomes);
-  lista->setCurrentIndex(-1);
-}
-
-// Chooses the last entry equal to the name without regard to case.
-void Escolhe(QComboBox* lista, const QString& nome) {
-  int escolhida = -1;
-  const QString procurado = files::MinusculasAnsi(nome);
-  for (int i = 0; i < lista->count(); ++i)
-    if (files::MinusculasAnsi(lista->itemText(i)) == procurado) escolhida = i;
-  lista->setCurrentIndex(escolhida);
-}
-
-QString Escolhido(const QComboBox* lista) {
-  return lista->currentIndex() > 0 ? lista->currentText() : QString();
 }
 
 }  // namespace
@@ -145,10 +122,10 @@ void TfrmEditAst::ListaArquivos() {
     cboArquivo->clear();
     return;
   }
-  Preenche(cboArquivo, ListaPasta(DirAssunto, files::MascaraTipo(tipo)));
+  PreencheLista(cboArquivo, ListaPasta(DirAssunto, files::MascaraTipo(tipo)));
 }
 
-void TfrmEditAst::ListaSons() { Preenche(cboSom, ListaPasta(DirAssunto, QStringLiteral("*.wav;*.mid"))); }
+void TfrmEditAst::ListaSons() { PreencheLista(cboSom, ListaPasta(DirAssunto, QStringLiteral("*.wav;*.mid"))); }
 
 void TfrmEditAst::HabilitaCampos() {
   const int k = cboTipo->currentIndex();
@@ -204,8 +181,8 @@ QByteArray TfrmEditAst::ParaRegistro() {
   files::RegPagina& r = AtividadeAtual;
   r = {};
   r.Tipo = cboTipo->currentIndex();
-  r.Arquivo = Escolhido(cboArquivo);
-  r.Som = Escolhido(cboSom);
+  r.Arquivo = EscolhidoNaLista(cboArquivo);
+  r.Som = EscolhidoNaLista(cboSom);
   r.Rodadas = spnRodadas->value();
   r.Quant = spnQuant->value();
   r.Porcent = spnPorcent->value();
@@ -225,9 +202,9 @@ void TfrmEditAst::DoRegistro(const QByteArray& bytes) {
   const files::RegPagina& r = AtividadeAtual = files::RegPagina::DeBytes(bytes);
   cboTipo->setCurrentIndex(r.Tipo >= 0 && r.Tipo < files::kNumTipos ? r.Tipo : -1);
   ListaArquivos();
-  Escolhe(cboArquivo, r.Arquivo);
+  EscolheNaLista(cboArquivo, r.Arquivo);
   ListaSons();
-  Escolhe(cboSom, r.Som);
+  EscolheNaLista(cboSom, r.Som);
   spnRodadas->setValue(r.Rodadas);
   spnQuant->setValue(r.Quant);
   spnPorcent->setValue(r.Porcent);

@@ -5,7 +5,9 @@
 #include "player/activities/emb.h"
 #include "player/activities/forca.h"
 #include "player/activities/frases.h"
+#include "player/activities/local.h"
 #include "player/activities/pcs.h"
+#include "player/activities/teste_html.h"
 #include "player/activities/testes.h"
 #include "player/activities/vf.h"
 #include "player/despachante.h"
@@ -21,6 +23,8 @@ void RegistraAtividades() {
   RegistraJanela(files::kTestes, [](QWidget* dono) -> QDialog* { return new TfrmTestes(dono); });
   RegistraJanela(files::kAssociacao, [](QWidget* dono) -> QDialog* { return new TfrmAssoc(dono); });
   RegistraJanela(files::kVerdadeiroFalso, [](QWidget* dono) -> QDialog* { return new TfrmVF(dono); });
+  RegistraJanela(files::kLocal, [](QWidget* dono) -> QDialog* { return new TfrmLocal(dono); });
+  RegistraJanela(files::kTestesHTML, [](QWidget* dono) -> QDialog* { return new TfrmTesteHTML(dono); });
 }
 
 }  // namespace zelmo
