@@ -257,6 +257,8 @@ QByteArray DocumentoCirculacao() {
 
 }  // namespace
 
+QByteArray TextoRtf(const QString& texto) { return R(texto); }
+
 QList<files::RegPagina> GravaConteudoPaginas(const QString& dirAssunto) {
   CriaPasta(dirAssunto);
   const QString pasta = dirAssunto.endsWith('/') ? dirAssunto : dirAssunto + '/';

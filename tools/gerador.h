@@ -22,6 +22,11 @@ void GravaMusicaDemo(const QString& caminho);
 void GravaAjuda(const QString& dirPrograma);
 // Content of the text pages (rich text, HTML, pictures) in the subject folder.
 QList<files::RegPagina> GravaConteudoPaginas(const QString& dirAssunto);
+// The demonstration's hypertext pages (.hpr and .itm with their text,
+// pictures and video) in the subject folder; the first one is the page.
+QList<files::RegPagina> GravaConteudoHiper(const QString& dirAssunto);
+// Text escaped for a rich-text file (Windows-1252, \'hh and \uN).
+QByteArray TextoRtf(const QString& texto);
 // Data files of the activities (words, ...) in the subject folder.
 QList<files::RegPagina> GravaConteudoAtividades(const QString& dirAssunto);
 

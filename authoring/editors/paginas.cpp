@@ -8,6 +8,7 @@
 #include "authoring/editors/controles.h"
 #include "authoring/editors/rotulos.h"
 #include "authoring/global.h"
+#include "authoring/lista_arquivos.h"
 #include "authoring/listador.h"
 #include "files/registros.h"
 #include "files/texto.h"
@@ -15,8 +16,6 @@
 namespace pravo {
 
 namespace {
-
-const QString kNenhum = QStringLiteral(" nenhum ");
 
 QComboBox* Lista(QWidget* dono, const char* nome, int x, int y, int largura) {
   auto* c = new QComboBox(dono);
@@ -42,26 +41,9 @@ SpinEdit* Spin(QWidget* dono, const char* nome, int minimo, int maximo, int valo
   return s;
 }
 
-// Fills a file list: " nenhum " then the names, nothing chosen.
-void Preenche(QComboBox* lista, const QStringList& nomes) {
-  lista->clear();
-  lista->addItem(kNenhum);
-  lista->addItems(nomes);
-  lista->setCurrentIndex(-1);
-}
-
-// Chooses the last entry equal to the name without regard to case.
-void Escolhe(QComboBox* lista, const QString& nome) {
-  int escolhida = -1;
-  const QString procurado = files::MinusculasAnsi(nome);
-  for (int i = 0; i < lista->count(); ++i)
-    if (files::MinusculasAnsi(lista->itemText(i)) == procurado) escolhida = i;
-  lista->setCurrentIndex(escolhida);
-}
-
-QString Escolhido(const QComboBox* lista) {
-  return lista->currentIndex() > 0 ? lista->currentText() : QString();
-}
+void Preenche(QComboBox* lista, const QStringList& nomes) { PreencheLista(lista, nomes); }
+void Escolhe(QComboBox* lista, const QString& nome) { lista->setCurrentIndex(UltimoIgual(lista, nome)); }
+QString Escolhido(const QComboBox* lista) { return EscolhidoNaLista(lista); }
 
 }  // namespace
 
