@@ -26,6 +26,14 @@ void Imagem::DefineFigura(const Figura& figura) {
 
 void Imagem::Limpa() { DefineFigura(Figura()); }
 
+void Imagem::CopiaDe(const Imagem& outra) {
+  autoSize_ = false;  // the size is the other's, even with auto-size on
+  DefineFigura(outra.figura_);
+  DefineStretch(outra.stretch_);
+  resize(outra.size());
+  autoSize_ = outra.autoSize_;
+}
+
 void Imagem::DefineAutoSize(bool autoSize) {
   autoSize_ = autoSize;
   AjustaTamanho();

@@ -23,6 +23,8 @@ class Imagem : public QWidget {
   void DefineFigura(const Figura& figura);
   const Figura& figura() const { return figura_; }
   void Limpa();
+  // The other control's picture, auto-size, stretching and size.
+  void CopiaDe(const Imagem& outra);
 
   bool AutoSize() const { return autoSize_; }
   // With auto-size on, the control takes the picture's natural size now and

@@ -76,6 +76,7 @@ QuadroHiper::QuadroHiper(QWidget* janela, int alturaBotoes) : QWidget(janela) {
 
   pnlTop = Painel(this, "pnlTop");
   pnlTop->setGeometry(0, 0, width(), 30);
+  PintaFundo(pnlTop, kPrata);  // the window system's face colour of a panel
   lblTitulo = new QLabel(pnlTop);
   lblTitulo->setObjectName(QStringLiteral("lblTitulo"));
   lblTitulo->setAlignment(Qt::AlignCenter);
@@ -118,8 +119,16 @@ QuadroHiper::QuadroHiper(QWidget* janela, int alturaBotoes) : QWidget(janela) {
     });
     connect(d, &Divisor::arrastado, this, [this, d](int delta) { Arrasta(d, delta); });
   }
-  connect(Splitter1, &Divisor::movido, this, &QuadroHiper::Splitter1Moved);
-  connect(Splitter2, &Divisor::movido, this, &QuadroHiper::Splitter2Moved);
+  // After a drag the window redoes its layout, then the pane is kept at the
+  // minimum size.
+  connect(Splitter1, &Divisor::movido, this, [this] {
+    emit Splitter1Moved();
+    AjustaAoMinimo(Splitter1);
+  });
+  connect(Splitter2, &Divisor::movido, this, [this] {
+    emit Splitter2Moved();
+    AjustaAoMinimo(Splitter2);
+  });
   Dispoe();
 }
 

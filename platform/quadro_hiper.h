@@ -85,11 +85,13 @@ class QuadroHiper : public QWidget {
 
   // The picture centred in its pane, its size kept.
   void CentralizaFigura();
-  // After a drag: a pane narrower or lower than the minimum is widened or
+  // After a drag (done by the frame itself once the window's handler of the
+  // move has run): a pane narrower or lower than the minimum is widened or
   // raised to it, and its splitter put just beside it.
   void AjustaAoMinimo(Divisor* divisor);
 
  signals:
+  // A drag of the splitter ended.
   void Splitter1Moved();
   void Splitter2Moved();
 

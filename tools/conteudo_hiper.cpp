@@ -2,7 +2,6 @@
 // valves and the blood, linked to one another, each over a picture with hot
 // spots; the first page has the subject's tune and a short video of the
 // beating heart (an AVI of JPEG frames drawn here).
-#include <QBuffer>
 #include <QByteArray>
 #include <QFont>
 #include <QImage>
@@ -31,22 +30,8 @@ void Poe32(QByteArray& b, quint32 v) {
   Poe16(b, quint16(v >> 16));
 }
 
-QByteArray Jpeg(const QImage& img, int qualidade = 85) {
-  QByteArray bytes;
-  QBuffer buf(&bytes);
-  buf.open(QIODevice::WriteOnly);
-  if (!img.save(&buf, "JPG", qualidade)) throw std::runtime_error("cannot encode a JPEG picture");
-  return bytes;
-}
-
-QByteArray Bmp(const QImage& img) {
-  QByteArray bytes;
-  QBuffer buf(&bytes);
-  buf.open(QIODevice::WriteOnly);
-  if (!img.convertToFormat(QImage::Format_RGB888).save(&buf, "BMP"))
-    throw std::runtime_error("cannot encode a bitmap");
-  return bytes;
-}
+QByteArray Jpeg(const QImage& img, int qualidade = 85) { return CodificaImagem(img, "JPG", qualidade); }
+QByteArray Bmp(const QImage& img) { return CodificaImagem(img.convertToFormat(QImage::Format_RGB888), "BMP"); }
 
 // A chunk: its code, its size and its bytes, padded to an even length.
 QByteArray Bloco(const char* codigo, const QByteArray& dados) {
@@ -120,17 +105,6 @@ QByteArray Avi(const QList<QByteArray>& quadros, int largura, int altura, int po
   return Bloco("RIFF", QByteArray("AVI ", 4) + hdrl + Bloco("LIST", movi) + Bloco("idx1", idx1));
 }
 
-QPainterPath Coracao(const QRectF& r) {
-  const double x = r.x(), y = r.y(), w = r.width(), h = r.height();
-  QPainterPath p;
-  p.moveTo(x + w / 2, y + h * 0.28);
-  p.cubicTo(x + w * 0.45, y, x, y, x, y + h * 0.32);
-  p.cubicTo(x, y + h * 0.62, x + w * 0.4, y + h * 0.78, x + w / 2, y + h);
-  p.cubicTo(x + w * 0.6, y + h * 0.78, x + w, y + h * 0.62, x + w, y + h * 0.32);
-  p.cubicTo(x + w, y, x + w * 0.55, y, x + w / 2, y + h * 0.28);
-  return p;
-}
-
 // One frame of the beating heart: it swells and shrinks once a second.
 QImage QuadroBatimento(int i, int quadros) {
   QImage img(160, 120, QImage::Format_RGB32);
@@ -143,31 +117,10 @@ QImage QuadroBatimento(int i, int quadros) {
   const QSizeF tamanho(90 * escala, 80 * escala);
   p.setBrush(QColor(200, 30, 40));
   p.setPen(QPen(QColor(100, 0, 10), 2));
-  p.drawPath(Coracao(QRectF(centro - QPointF(tamanho.width() / 2, tamanho.height() / 2), tamanho)));
+  p.drawPath(ContornoCoracao(QRectF(centro - QPointF(tamanho.width() / 2, tamanho.height() / 2), tamanho)));
   p.setPen(QColor(60, 0, 0));
   p.setFont(QFont("DejaVu Sans", 8, QFont::Bold));
   p.drawText(QRectF(0, 104, 160, 14), Qt::AlignCenter, fase > 0 ? QStringLiteral("sístole") : QStringLiteral("diástole"));
-  return img;
-}
-
-// The heart with its four chambers, each in its quarter of the picture.
-QImage FiguraCamaras() {
-  QImage img(400, 300, QImage::Format_RGB32);
-  img.fill(QColor(255, 255, 240));
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setBrush(QColor(190, 30, 40));
-  p.setPen(QPen(QColor(90, 0, 10), 3));
-  p.drawPath(Coracao(QRectF(40, 20, 320, 270)));
-  p.setPen(QPen(QColor(255, 235, 235), 3, Qt::DashLine));
-  p.drawLine(QPointF(200, 95), QPointF(200, 270));
-  p.drawLine(QPointF(60, 135), QPointF(340, 135));
-  p.setPen(Qt::white);
-  p.setFont(QFont("DejaVu Sans", 11, QFont::Bold));
-  p.drawText(QRectF(70, 80, 130, 50), Qt::AlignCenter, QStringLiteral("Átrio\ndireito"));
-  p.drawText(QRectF(200, 80, 130, 50), Qt::AlignCenter, QStringLiteral("Átrio\nesquerdo"));
-  p.drawText(QRectF(80, 160, 120, 50), Qt::AlignCenter, QStringLiteral("Ventrículo\ndireito"));
-  p.drawText(QRectF(200, 160, 120, 50), Qt::AlignCenter, QStringLiteral("Ventrículo\nesquerdo"));
   return img;
 }
 
@@ -268,7 +221,7 @@ QList<files::RegPagina> GravaConteudoHiper(const QString& dirAssunto) {
   CriaPasta(dirAssunto);
   const QString pasta = dirAssunto.endsWith('/') ? dirAssunto : dirAssunto + '/';
 
-  GravaArquivo(pasta + "camaras.jpg", Jpeg(FiguraCamaras()));
+  GravaArquivo(pasta + "camaras.jpg", Jpeg(ImagemCoracao()));
   GravaArquivo(pasta + "valvulas.bmp", Bmp(FiguraValvulas()));
   GravaArquivo(pasta + "sangue.jpg", Jpeg(FiguraSangue()));
   constexpr int kQuadros = 24;
@@ -309,10 +262,10 @@ QList<files::RegPagina> GravaConteudoHiper(const QString& dirAssunto) {
   camaras.Som = QStringLiteral("musica.mid");
   camaras.Video = QStringLiteral("batimento.avi");
   GravaPagina(pasta, "camaras", camaras,
-              {Item(QStringLiteral("Átrio direito"), QStringLiteral("valvulas.hpr"), 33, 35),
-               Item(QStringLiteral("Átrio esquerdo"), QStringLiteral("valvulas.hpr"), 66, 35),
-               Item(QStringLiteral("Ventrículo direito"), QStringLiteral(" nenhum "), 35, 62),
-               Item(QStringLiteral("Ventrículo esquerdo"), QStringLiteral("sangue.hpr"), 65, 62),
+              {Item(QStringLiteral("Átrio direito"), QStringLiteral("valvulas.hpr"), 36, 38),
+               Item(QStringLiteral("Átrio esquerdo"), QStringLiteral("valvulas.hpr"), 64, 38),
+               Item(QStringLiteral("Ventrículo direito"), QStringLiteral(" nenhum "), 37, 58),
+               Item(QStringLiteral("Ventrículo esquerdo"), QStringLiteral("sangue.hpr"), 63, 58),
                Item(QStringLiteral("Leia sobre o sangue"), QStringLiteral("sangue.hpr"), -1, -1)});
 
   files::RegHiper valvulas;

@@ -38,13 +38,7 @@ QByteArray R(const QString& texto) {
   return saida;
 }
 
-QByteArray Png(const QImage& img) {
-  QByteArray bytes;
-  QBuffer buf(&bytes);
-  buf.open(QIODevice::WriteOnly);
-  img.save(&buf, "PNG");
-  return bytes;
-}
+QByteArray Png(const QImage& img) { return CodificaImagem(img, "PNG"); }
 
 QPainterPath Coracao(const QRectF& r) {
   const double x = r.x(), y = r.y(), w = r.width(), h = r.height();
@@ -258,6 +252,8 @@ QByteArray DocumentoCirculacao() {
 }  // namespace
 
 QByteArray TextoRtf(const QString& texto) { return R(texto); }
+QPainterPath ContornoCoracao(const QRectF& r) { return Coracao(r); }
+QImage ImagemCoracao() { return FiguraCoracao(); }
 
 QList<files::RegPagina> GravaConteudoPaginas(const QString& dirAssunto) {
   CriaPasta(dirAssunto);

@@ -3,7 +3,10 @@
 // are to be played.
 #pragma once
 
+#include <QImage>
 #include <QList>
+#include <QPainterPath>
+#include <QRectF>
 #include <QString>
 
 #include "files/registros.h"
@@ -25,6 +28,10 @@ QList<files::RegPagina> GravaConteudoPaginas(const QString& dirAssunto);
 // The demonstration's hypertext pages (.hpr and .itm with their text,
 // pictures and video) in the subject folder; the first one is the page.
 QList<files::RegPagina> GravaConteudoHiper(const QString& dirAssunto);
+// The outline of a heart filling the rectangle, and the picture of the heart
+// with its four chambers named (320 x 260).
+QPainterPath ContornoCoracao(const QRectF& r);
+QImage ImagemCoracao();
 // Text escaped for a rich-text file (Windows-1252, \'hh and \uN).
 QByteArray TextoRtf(const QString& texto);
 // Data files of the activities (words, ...) in the subject folder.

@@ -10,6 +10,7 @@
 
 #include "authoring/documents/hiper.h"
 #include "authoring/formulario.h"
+#include "authoring/moldura.h"
 #include "authoring/global.h"
 #include "authoring/janelas.h"
 #include "authoring/lista_arquivos.h"
@@ -92,6 +93,12 @@ TfrmFigura::TfrmFigura(QWidget* dono) : QDialog(dono) {
   connect(scbAltura, &QScrollBar::valueChanged, this, &TfrmFigura::scbAlturaChange);
   connect(btnSair, &QPushButton::clicked, this, &QDialog::accept);
   EscalaTelaInteira(this);
+  margemSair_ = height() - btnSair->y();
+}
+
+void TfrmFigura::resizeEvent(QResizeEvent* e) {
+  QDialog::resizeEvent(e);
+  if (margemSair_ > 0) btnSair->move(btnSair->x(), height() - margemSair_);
 }
 
 void TfrmFigura::PreencheArquivos() {
@@ -103,7 +110,9 @@ void TfrmFigura::PreencheArquivos() {
 
 void TfrmFigura::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
-  if (!e->spontaneous()) FormActivate();
+  if (e->spontaneous()) return;
+  FormActivate();
+  CabeNaTelaAoMostrar(this);
 }
 
 void TfrmFigura::FormActivate() {
@@ -116,12 +125,7 @@ void TfrmFigura::FormActivate() {
                                files::Arredonda(tela.altura * 0.05),
                            painel.width(), painel.height());
     pnlFigura->lower();
-    const platform::Imagem* origem = editor->imgFigura;
-    imgFigura->DefineAutoSize(false);
-    imgFigura->DefineFigura(origem->figura());
-    imgFigura->DefineStretch(origem->Stretch());
-    imgFigura->resize(origem->size());
-    imgFigura->DefineAutoSize(origem->AutoSize());
+    imgFigura->CopiaDe(*editor->imgFigura);
   }
   const bool original = imgFigura->AutoSize();
   {

@@ -52,9 +52,12 @@ class TfrmFigura : public QDialog {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
 
  private:
   void MostraBarras(bool mostra);
+
+  int margemSair_ = 0;  // btnSair's distance from the bottom edge
 };
 
 }  // namespace pravo

@@ -14,6 +14,7 @@
 #include "authoring/documents/titulo.h"
 #include "authoring/erros.h"
 #include "authoring/formulario.h"
+#include "authoring/moldura.h"
 #include "authoring/global.h"
 #include "authoring/janelas.h"
 #include "authoring/lista_arquivos.h"
@@ -105,7 +106,9 @@ void TfrmHiper::FormCreate() {
 
 void TfrmHiper::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
-  if (!e->spontaneous()) FormActivate();
+  if (e->spontaneous()) return;
+  FormActivate();
+  CabeNaTelaAoMostrar(this);
 }
 
 void TfrmHiper::btnDefaultClick() {
@@ -120,15 +123,9 @@ void TfrmHiper::Redimensiona() {
   reTexto->viewport()->update();
 }
 
-void TfrmHiper::Splitter1Moved() {
-  Redimensiona();
-  quadro->AjustaAoMinimo(quadro->Splitter1);
-}
-
-void TfrmHiper::Splitter2Moved() {
-  Redimensiona();
-  quadro->AjustaAoMinimo(quadro->Splitter2);
-}
+// The frame then keeps the pane at the splitter's minimum size.
+void TfrmHiper::Splitter1Moved() { Redimensiona(); }
+void TfrmHiper::Splitter2Moved() { Redimensiona(); }
 
 void TfrmHiper::MostraTexto(const QString& nome) {
   reTexto->Carrega(files::ResolveCaminho(DirHiper + nome));
@@ -287,11 +284,7 @@ void TfrmHiper::BitBtn2Click() {
   TfrmFigura* f = JanelaFigura();
   if (!f) return;
   f->exec();
-  imgFigura->DefineAutoSize(false);
-  imgFigura->DefineFigura(f->imgFigura->figura());
-  imgFigura->DefineStretch(f->imgFigura->Stretch());
-  imgFigura->resize(f->imgFigura->size());
-  imgFigura->DefineAutoSize(f->imgFigura->AutoSize());
+  imgFigura->CopiaDe(*f->imgFigura);
   Redimensiona();
 }
 

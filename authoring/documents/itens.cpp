@@ -13,6 +13,7 @@
 
 #include "authoring/documents/hiper.h"
 #include "authoring/formulario.h"
+#include "authoring/moldura.h"
 #include "authoring/global.h"
 #include "authoring/janelas.h"
 #include "authoring/lista_arquivos.h"
@@ -116,6 +117,8 @@ TfrmItens::TfrmItens(QWidget* dono) : QDialog(dono) {
   connect(ComboBox1, &QComboBox::activated, this, &TfrmItens::ComboBox1Change);
 
   EscalaTelaInteira(this);
+  margemSair_ = height() - btnSair->y();
+  margemFigura_ = height() - pnlFigura->geometry().bottom();
   Reinicia();
   LarguraColunas();
   ComboBox1->setFixedHeight(StringGrid1->verticalHeader()->defaultSectionSize());
@@ -170,23 +173,25 @@ void TfrmItens::ListaPaginas() { PreencheLista(ComboBox1, ListaPasta(DirHiper, Q
 
 void TfrmItens::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
-  if (!e->spontaneous()) FormActivate();
+  if (e->spontaneous()) return;
+  FormActivate();
+  CabeNaTelaAoMostrar(this);
 }
 
 void TfrmItens::resizeEvent(QResizeEvent* e) {
   QDialog::resizeEvent(e);
+  if (margemSair_ > 0) {
+    btnSair->move(btnSair->x(), height() - margemSair_);
+    pnlFigura->resize(pnlFigura->width(), std::max(10, height() - margemFigura_ - pnlFigura->y()));
+    CentralizaFigura();
+  }
   LarguraColunas();
 }
 
 void TfrmItens::FormActivate() {
   ListaPaginas();
   if (auto* editor = qobject_cast<TfrmHiper*>(Janela(QStringLiteral("TfrmHiper")))) {
-    const platform::Imagem* origem = editor->imgFigura;
-    imgFigura->DefineAutoSize(false);
-    imgFigura->DefineFigura(origem->figura());
-    imgFigura->DefineStretch(origem->Stretch());
-    imgFigura->resize(origem->size());
-    imgFigura->DefineAutoSize(origem->AutoSize());
+    imgFigura->CopiaDe(*editor->imgFigura);
   }
   CentralizaFigura();
   Renumerar();

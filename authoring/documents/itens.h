@@ -79,6 +79,8 @@ class TfrmItens : public QDialog {
   void LarguraColunas();
   void Troca(int a, int b);
 
+  int margemSair_ = 0;    // btnSair's distance from the bottom edge
+  int margemFigura_ = 0;  // pnlFigura's
   int xClique_ = 0;
   int yClique_ = 0;
   bool mudandoLista_ = false;

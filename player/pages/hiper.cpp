@@ -213,15 +213,9 @@ void TfrmHiper::Redimensiona() {
     EscondeAlvo();
 }
 
-void TfrmHiper::Splitter1Moved() {
-  Redimensiona();
-  quadro->AjustaAoMinimo(quadro->Splitter1);
-}
-
-void TfrmHiper::Splitter2Moved() {
-  Redimensiona();
-  quadro->AjustaAoMinimo(quadro->Splitter2);
-}
+// The frame then keeps the pane at the splitter's minimum size.
+void TfrmHiper::Splitter1Moved() { Redimensiona(); }
+void TfrmHiper::Splitter2Moved() { Redimensiona(); }
 
 void TfrmHiper::PoeAlvo(const files::RegItem& item) {
   imgAlvo->setGeometry(files::RetanguloAlvo(imgFigura->geometry(), imgAlvo->size(), item.X, item.Y));

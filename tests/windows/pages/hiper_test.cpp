@@ -124,6 +124,25 @@ TEST_F(PaginaHiper, PaginaDispostaPeloRegistro) {
   EXPECT_EQ(janela->lstItens->count(), 0);
 }
 
+TEST_F(PaginaHiper, DivisoresPresosAoTamanhoMinimo) {
+  Mostra("a.hpr", [](TfrmHiper* j) {
+    platform::QuadroHiper* q = j->quadro;
+    const int minimo = q->Minimo();
+    // Dragged far to the left and up: the panes stop at the minimum size.
+    QTest::mousePress(q->Splitter1, Qt::LeftButton, {}, QPoint(0, 10));
+    QTest::mouseMove(q->Splitter1, QPoint(-900, 10));
+    QTest::mouseRelease(q->Splitter1, Qt::LeftButton, {}, QPoint(-900, 10));
+    EXPECT_EQ(q->pnlLeft->width(), minimo);
+    EXPECT_EQ(q->Splitter1->x(), minimo);
+    QTest::mousePress(q->Splitter2, Qt::LeftButton, {}, QPoint(10, 0));
+    QTest::mouseMove(q->Splitter2, QPoint(10, -900));
+    QTest::mouseRelease(q->Splitter2, Qt::LeftButton, {}, QPoint(10, -900));
+    EXPECT_EQ(q->pnlRightTop->height(), minimo);
+    // The picture is centred in the pane it is left with.
+    EXPECT_EQ(j->imgFigura->pos(), files::CentroNoPainel(q->pnlRightTop->size(), j->imgFigura->size()));
+  });
+}
+
 TEST_F(PaginaHiper, TamanhoOriginalESemItens) {
   Mostra("c.hpr", [](TfrmHiper* j) {
     EXPECT_EQ(j->imgFigura->size(), QSize(40, 30));
