@@ -182,3 +182,29 @@ QList<QByteArray> LeTodos(const QString& caminho, int tamanhoRegistro) {
 }
 
 }  // namespace files
+
+#include <QSaveFile>
+
+namespace files {
+
+void SubstituiTodos(const QString& caminho, int tamanhoRegistro, const QList<QByteArray>& registros) {
+  if (tamanhoRegistro <= 0) throw std::invalid_argument("record size must be positive");
+  const QString real = ResolveCaminho(caminho);
+  if (real.isEmpty() || QFileInfo(real).isDir()) throw IoError(FalhaAbertura(real, true), caminho);
+  QSaveFile f(real);
+  if (!f.open(QIODevice::WriteOnly)) throw IoError(FalhaAbertura(real, true), caminho);
+  QByteArray tudo;
+  tudo.reserve(static_cast<qsizetype>(registros.size()) * tamanhoRegistro);
+  for (const QByteArray& r : registros) {
+    QByteArray pedaco = r.left(tamanhoRegistro);
+    pedaco.append(QByteArray(tamanhoRegistro - pedaco.size(), '\0'));
+    tudo += pedaco;
+  }
+  if (f.write(tudo) != tudo.size()) {
+    f.cancelWriting();
+    throw IoError(IoError::Kind::DiskFull, caminho);
+  }
+  if (!f.commit()) throw IoError(IoError::Kind::AccessDenied, caminho);
+}
+
+}  // namespace files

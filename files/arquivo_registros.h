@@ -91,3 +91,12 @@ class RecordFile {
 QList<QByteArray> LeTodos(const QString& caminho, int tamanhoRegistro);
 
 }  // namespace files
+
+namespace files {
+
+// Writes all records to a temporary file beside `caminho` and renames it
+// over the old file, so a failure (a full disk, a read-only folder) leaves
+// the old file as it was.  Throws IoError.
+void SubstituiTodos(const QString& caminho, int tamanhoRegistro, const QList<QByteArray>& registros);
+
+}  // namespace files

@@ -2,57 +2,78 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <algorithm>
-
-#include "platform/figura.h"
+#include <utility>
 
 namespace platform {
 
-Imagem::Imagem(QWidget* pai, const QString& nome) : QWidget(pai) { setObjectName(nome); }
+Imagem::Imagem(QWidget* pai) : QWidget(pai) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_TranslucentBackground);
+}
 
-void Imagem::Limpa() {
-  canvas_ = QImage();
+bool Imagem::Carrega(const QString& caminho) {
+  Figura nova;
+  const bool ok = nova.Carrega(caminho);
+  DefineFigura(ok ? nova : Figura());
+  return ok;
+}
+
+void Imagem::DefineFigura(const Figura& figura) {
+  figura_ = figura;
+  AjustaTamanho();
   update();
 }
 
-QImage& Imagem::Canvas() {
-  if (canvas_.isNull()) {
-    canvas_ = QImage(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
-    canvas_.fill(Qt::white);
-  }
-  return canvas_;
+void Imagem::Limpa() { DefineFigura(Figura()); }
+
+void Imagem::CopiaDe(const Imagem& outra) {
+  autoSize_ = false;  // the size is the other's, even with auto-size on
+  DefineFigura(outra.figura_);
+  DefineStretch(outra.stretch_);
+  resize(outra.size());
+  autoSize_ = outra.autoSize_;
 }
 
-void Imagem::DesenhaFigura(const Figura& figura, const QRect& destino) {
-  QPainter p(&Canvas());
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  figura.Desenha(p, destino);
-  p.end();
+void Imagem::DefineAutoSize(bool autoSize) {
+  autoSize_ = autoSize;
+  AjustaTamanho();
+}
+
+void Imagem::DefineStretch(bool stretch) {
+  stretch_ = stretch;
   update();
 }
 
-void Imagem::DefineCaneta(int largura, const QColor& cor) {
-  larguraCaneta_ = largura;
-  corCaneta_ = cor;
-}
-
-void Imagem::Linha(QPoint de, QPoint ate) {
-  QPainter p(&Canvas());
-  p.setPen(QPen(corCaneta_, larguraCaneta_, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(de, ate);
-  p.end();
-  update();
+void Imagem::AjustaTamanho() {
+  if (autoSize_ && !figura_.vazia()) resize(figura_.Tamanho());
 }
 
 void Imagem::paintEvent(QPaintEvent*) {
-  if (canvas_.isNull()) return;
+  if (figura_.vazia()) return;
   QPainter p(this);
-  p.drawImage(rect(), canvas_);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  if (stretch_)
+    figura_.Desenha(p, QRectF(rect()));
+  else
+    figura_.Desenha(p, QRectF(QPointF(0, 0), QSizeF(figura_.Tamanho())));
 }
 
-void Imagem::mousePressEvent(QMouseEvent* e) {
-  emit pressionada(e->position().toPoint());
-  e->accept();
+void Imagem::mouseMoveEvent(QMouseEvent* e) {
+  emit ponteiroMoveu(e->position());
+  QWidget::mouseMoveEvent(e);
+}
+
+void Imagem::mouseReleaseEvent(QMouseEvent* e) {
+  const bool duplo = std::exchange(duplo_, false);
+  if (e->button() == Qt::LeftButton && !duplo && rect().contains(e->position().toPoint())) emit clicada();
+  QWidget::mouseReleaseEvent(e);
+}
+
+void Imagem::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (e->button() != Qt::LeftButton) return;
+  duplo_ = true;
+  emit clicadaDuasVezes();
+  QWidget::mouseDoubleClickEvent(e);
 }
 
 }  // namespace platform

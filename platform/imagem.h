@@ -1,47 +1,56 @@
-// An image control with a canvas: what is drawn on it stays until it is
-// cleared, and the control shows it stretched to its own size.  The canvas
-// has the control's size when drawing starts (white where nothing is drawn).
+// The image control: a picture (platform/figura.h) shown at its natural size
+// (auto-size, the control takes the picture's size) or stretched to the
+// control's size.  It reports the pointer's moves (without a button held),
+// clicks and double-clicks in its own coordinates.
 #pragma once
 
-#include <QColor>
-#include <QImage>
-#include <QPoint>
-#include <QRect>
+#include <QPointF>
+#include <QString>
 #include <QWidget>
 
-namespace platform {
+#include "platform/figura.h"
 
-class Figura;
+namespace platform {
 
 class Imagem : public QWidget {
   Q_OBJECT
  public:
-  explicit Imagem(QWidget* pai = nullptr, const QString& nome = {});
+  explicit Imagem(QWidget* pai = nullptr);
 
-  // The picture cleared: the control shows nothing of its own.
+  // Loads the picture from a file in place of the one shown; a file that
+  // cannot be read leaves the control empty.  False then.
+  bool Carrega(const QString& caminho);
+  void DefineFigura(const Figura& figura);
+  const Figura& figura() const { return figura_; }
   void Limpa();
-  bool vazia() const { return canvas_.isNull(); }
-  // Stretch-draws the picture into the rectangle of the canvas.
-  void DesenhaFigura(const Figura& figura, const QRect& destino);
-  // A line with the pen's width and colour.
-  void DefineCaneta(int largura, const QColor& cor);
-  void Linha(QPoint de, QPoint ate);
-  const QImage& canvas() const { return canvas_; }
+  // The other control's picture, auto-size, stretching and size.
+  void CopiaDe(const Imagem& outra);
+
+  bool AutoSize() const { return autoSize_; }
+  // With auto-size on, the control takes the picture's natural size now and
+  // at every load.
+  void DefineAutoSize(bool autoSize);
+  bool Stretch() const { return stretch_; }
+  void DefineStretch(bool stretch);
 
  signals:
-  // A mouse button was pressed at (x, y) of the control.
-  void pressionada(QPoint posicao);
+  void ponteiroMoveu(QPointF ponto);
+  void clicada();
+  void clicadaDuasVezes();
 
  protected:
   void paintEvent(QPaintEvent* e) override;
-  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
 
  private:
-  QImage& Canvas();
+  void AjustaTamanho();
 
-  QImage canvas_;
-  int larguraCaneta_ = 1;
-  QColor corCaneta_ = Qt::black;
+  Figura figura_;
+  bool autoSize_ = true;
+  bool stretch_ = false;
+  bool duplo_ = false;  // the release that ends a double-click is no click
 };
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/som.h"
 
+#include <QApplication>
 #include <QAudioOutput>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -196,10 +197,19 @@ void MediaPlayer::Open() {
     d->mp->setSource(QUrl());
     return;
   }
+  // A window of its own belongs to the modal window that plays it, so that
+  // the window manager keeps it above that window.
+  QWidget* dono = d->tela ? d->tela.data() : QApplication::activeModalWidget();
+  if (d->video && d->janelaPropria && d->video->parentWidget() != dono) {
+    d->mp->setVideoOutput(nullptr);
+    d->video->removeEventFilter(this);
+    delete d->video.data();
+  }
   if (!d->video) {
     d->janelaPropria = d->tela.isNull();
-    d->video = new QVideoWidget(d->tela);
+    d->video = new QVideoWidget(dono);
     if (d->janelaPropria) {
+      d->video->setWindowFlags(Qt::Window);
       d->video->resize(320, 240);
       // The window takes the picture's own size once the first frame tells
       // it; queued, since the sink signals with its own lock held.

@@ -38,13 +38,7 @@ QByteArray R(const QString& texto) {
   return saida;
 }
 
-QByteArray Png(const QImage& img) {
-  QByteArray bytes;
-  QBuffer buf(&bytes);
-  buf.open(QIODevice::WriteOnly);
-  img.save(&buf, "PNG");
-  return bytes;
-}
+QByteArray Png(const QImage& img) { return CodificaImagem(img, "PNG"); }
 
 }  // namespace
 
@@ -260,6 +254,9 @@ QByteArray DocumentoCirculacao() {
 }
 
 }  // namespace
+
+QByteArray TextoRtf(const QString& texto) { return R(texto); }
+QImage ImagemCoracao() { return FiguraCoracao(); }
 
 QList<files::RegPagina> GravaConteudoPaginas(const QString& dirAssunto) {
   CriaPasta(dirAssunto);

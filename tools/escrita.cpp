@@ -1,5 +1,8 @@
 #include "tools/escrita.h"
 
+#include <QBuffer>
+#include <string>
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -11,6 +14,15 @@ void GravaArquivo(const QString& caminho, const QByteArray& bytes) {
   QFile f(caminho);
   if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size() || !f.flush())
     throw std::runtime_error(("cannot write " + caminho).toStdString());
+}
+
+QByteArray CodificaImagem(const QImage& imagem, const char* formato, int qualidade) {
+  QByteArray bytes;
+  QBuffer buf(&bytes);
+  buf.open(QIODevice::WriteOnly);
+  if (!imagem.save(&buf, formato, qualidade))
+    throw std::runtime_error(std::string("cannot encode a picture as ") + formato);
+  return bytes;
 }
 
 void GravaImagem(const QImage& imagem, const QString& caminho, const char* formato) {

@@ -58,6 +58,7 @@ void GravaAssunto(const QString& dirPrograma) {
   // The opening page plays a tune through the media player (MIDI).
   GravaMusicaDemo(dirAssunto + "musica.mid");
   if (!paginas.isEmpty() && paginas.front().Som.isEmpty()) paginas.front().Som = "musica.mid";
+  paginas += GravaConteudoHiper(dirAssunto);
   paginas += GravaConteudoAtividades(dirAssunto);
   paginas += GravaConteudoGrade();
   paginas += GravaConteudoExercicios(dirAssunto);

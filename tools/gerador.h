@@ -3,6 +3,7 @@
 // are to be played.
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QPainterPath>
 #include <QRectF>
@@ -28,6 +29,13 @@ void GravaAjuda(const QString& dirPrograma);
 QList<files::RegPagina> GravaConteudoPaginas(const QString& dirAssunto);
 // The outline of a heart filling r (the pictures of the subject share it).
 QPainterPath Coracao(const QRectF& r);
+// The demonstration's hypertext pages (.hpr and .itm with their text,
+// pictures and video) in the subject folder; the first one is the page.
+QList<files::RegPagina> GravaConteudoHiper(const QString& dirAssunto);
+// The picture of the heart with its four chambers named (320 x 260).
+QImage ImagemCoracao();
+// Text escaped for a rich-text file (Windows-1252, \'hh and \uN).
+QByteArray TextoRtf(const QString& texto);
 // Data files of the activities (words, ...) in the subject folder.
 QList<files::RegPagina> GravaConteudoAtividades(const QString& dirAssunto);
 // The word-search and crossword pages, over that words file.

@@ -8,30 +8,6 @@
 
 namespace pravo {
 
-const QString& Nenhum() {
-  static const QString nenhum = QStringLiteral(" nenhum ");
-  return nenhum;
-}
-
-void PreencheLista(QComboBox* lista, const QStringList& nomes) {
-  lista->clear();
-  lista->addItem(Nenhum());
-  lista->addItems(nomes);
-  lista->setCurrentIndex(-1);
-}
-
-void EscolheNaLista(QComboBox* lista, const QString& nome) {
-  int escolhida = -1;
-  const QString procurado = files::MinusculasAnsi(nome);
-  for (int i = 0; i < lista->count(); ++i)
-    if (files::MinusculasAnsi(lista->itemText(i)) == procurado) escolhida = i;
-  lista->setCurrentIndex(escolhida);
-}
-
-QString EscolhidoNaLista(const QComboBox* lista) {
-  return lista->currentIndex() > 0 ? lista->itemText(lista->currentIndex()) : QString();
-}
-
 EscolhaArquivo::EscolhaArquivo(QComboBox* lista) : QObject(lista), lista_(lista) {
   connect(lista_, &QComboBox::activated, this, [this] {
     Esquece();

@@ -1,25 +1,16 @@
-// The file lists of the record editors: " nenhum " as entry 0 (no file),
-// then the bare names of the matching files of a folder.  A stored name is
-// chosen again without regard to case.
+// The file lists of the record editors over the authoring file lists
+// (authoring/lista_arquivos.h).
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include "authoring/lista_arquivos.h"
+
 class QComboBox;
 
 namespace pravo {
-
-// " nenhum ", the entry for no file.
-const QString& Nenhum();
-// Fills a file list: " nenhum " then the names, nothing chosen.
-void PreencheLista(QComboBox* lista, const QStringList& nomes);
-// Chooses the last entry equal to the name without regard to case (none
-// equal: nothing chosen).
-void EscolheNaLista(QComboBox* lista, const QString& nome);
-// The chosen entry after " nenhum ", or the empty text.
-QString EscolhidoNaLista(const QComboBox* lista);
 
 // A file list that keeps a record's stored name while the teacher leaves
 // the choice alone, also when the file is missing from the listing (it was

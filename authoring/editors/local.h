@@ -20,7 +20,7 @@ class QScrollBar;
 class QToolButton;
 
 namespace platform {
-class Imagem;
+class ImagemCanvas;
 }
 
 namespace pravo {
@@ -85,7 +85,7 @@ class TfrmEditLoc : public EditorRegistros {
   QList<QToolButton*> btnLinha;     // btnLinha1 .. btnLinha6
   QList<QToolButton*> btnLimpa;     // btnLimpa1 .. btnLimpa6
   QFrame* Panel1;
-  platform::Imagem* imgFrente;
+  platform::ImagemCanvas* imgFrente;
   QList<PainelRotulo*> pnlPan;      // pnlPan1 .. pnlPan6
   QScrollBar* scbHoriz;
   QScrollBar* scbVert;

@@ -9,6 +9,7 @@
 #include "authoring/editors/escolha_arquivo.h"
 #include "authoring/editors/rotulos.h"
 #include "authoring/global.h"
+#include "authoring/lista_arquivos.h"
 #include "authoring/listador.h"
 #include "files/registros.h"
 

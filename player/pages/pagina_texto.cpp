@@ -1,6 +1,8 @@
 #include "player/pages/pagina_texto.h"
 
 #include <QCloseEvent>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTimer>
 
@@ -56,6 +58,16 @@ void JanelaPagina::btnSairClick() {
                  QStringLiteral("Não desista !"), QStringLiteral("Tente novamente.")});
   podeFechar_ = true;
   done(2);
+}
+
+void JanelaPagina::ImprimeNaImpressora(const std::function<bool(QPrinter&)>& imprime) {
+  if (QPrinterInfo::defaultPrinter().isNull() && QPrinterInfo::availablePrinters().isEmpty()) {
+    platform::AvisoOK(this, QStringLiteral("Não há impressora padrão selecionada."), QStringLiteral("Zelmo II"));
+    return;
+  }
+  QPrinter impressora(QPrinter::HighResolution);
+  if (!imprime(impressora))
+    platform::AvisoOK(this, QStringLiteral("A impressora não pôde iniciar a impressão."), QStringLiteral("Zelmo II"));
 }
 
 void JanelaPagina::done(int r) {

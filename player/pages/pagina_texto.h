@@ -9,7 +9,9 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 
+class QPrinter;
 class QPushButton;
 
 namespace zelmo {
@@ -48,6 +50,10 @@ class JanelaPagina : public QDialog {
   // The last step: "Próxima" enabled, or hidden on the last page, and
   // focused when it can be.
   void LiberaProxima();
+
+  // Prints on the default printer through `imprime`; without a printer, or
+  // when the job cannot begin (`imprime` answers false), a warning says so.
+  void ImprimeNaImpressora(const std::function<bool(QPrinter&)>& imprime);
 
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 
 #include "files/pastas.h"
@@ -68,13 +67,9 @@ void TfrmRTF::FormClose() { RichEdit1->Limpa(); }
 void TfrmRTF::btnImprimirClick() { ImprimeRTF(QString(), RichEdit1); }
 
 void TfrmRTF::ImprimeRTF(const QString& titulo, platform::TextoRico* richEdit) {
-  if (QPrinterInfo::defaultPrinter().isNull() && QPrinterInfo::availablePrinters().isEmpty()) {
-    platform::AvisoOK(this, QStringLiteral("Não há impressora padrão selecionada."), QStringLiteral("Zelmo II"));
-    return;
-  }
-  QPrinter impressora(QPrinter::HighResolution);
-  if (!platform::ImprimeRTF(impressora, titulo, *richEdit->document()))
-    platform::AvisoOK(this, QStringLiteral("A impressora não pôde iniciar a impressão."), QStringLiteral("Zelmo II"));
+  ImprimeNaImpressora([&](QPrinter& impressora) {
+    return platform::ImprimeRTF(impressora, titulo, *richEdit->document());
+  });
 }
 
 }  // namespace zelmo

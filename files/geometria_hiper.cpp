@@ -1,0 +1,111 @@
+#include "files/geometria_hiper.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "files/convencoes.h"
+
+namespace files {
+
+namespace {
+
+// A product of a size and a fraction, rounded, that stays an int.
+int Produto(int tamanho, double fracao) { return Arredonda(double(tamanho) * fracao); }
+
+}  // namespace
+
+double FracaoValida(double fracao) {
+  if (std::isnan(fracao)) return 0;
+  return std::clamp(fracao, 0.0, 1.0);
+}
+
+double PorCentoValido(double porCento) {
+  if (std::isnan(porCento)) return -1;
+  return std::clamp(porCento, -1.0, 100.0);
+}
+
+RegItem ItemValido(RegItem item) {
+  item.X = PorCentoValido(item.X);
+  item.Y = PorCentoValido(item.Y);
+  return item;
+}
+
+GeometriaHiper GeometriaDe(const RegHiper& pagina, QSize tela) {
+  GeometriaHiper g;
+  g.larguraTexto = Produto(tela.width(), FracaoValida(pagina.LarguraTexto));
+  g.alturaPainelFigura = Produto(tela.height(), FracaoValida(pagina.AlturaPainelFigura));
+  g.tamanhoOriginal = pagina.TamanhoOriginal;
+  g.figura = QSize(Produto(tela.width(), FracaoValida(pagina.LarguraFigura)),
+                   Produto(tela.height(), FracaoValida(pagina.AlturaFigura)));
+  return g;
+}
+
+void GuardaGeometria(RegHiper& pagina, const GeometriaHiper& g, QSize tela) {
+  const double w = std::max(1, tela.width());
+  const double h = std::max(1, tela.height());
+  pagina.LarguraTexto = g.larguraTexto / w;
+  pagina.AlturaPainelFigura = g.alturaPainelFigura / h;
+  pagina.LarguraFigura = g.figura.width() / w;
+  pagina.AlturaFigura = g.figura.height() / h;
+  pagina.TamanhoOriginal = g.tamanhoOriginal;
+}
+
+QPoint CentroNoPainel(QSize painel, QSize figura) {
+  return {(painel.width() - figura.width()) / 2, (painel.height() - figura.height()) / 2};
+}
+
+bool TemPontoQuente(const RegItem& item) { return !(item.X == -1.0 && item.Y == -1.0); }
+
+QPoint PontoQuente(const QRect& figura, double x, double y) {
+  return {Produto(figura.width(), PorCentoValido(x) / 100) + figura.left(),
+          Produto(figura.height(), PorCentoValido(y) / 100) + figura.top()};
+}
+
+QRect RetanguloAlvo(const QRect& figura, QSize alvo, double x, double y) {
+  const QPoint c = PontoQuente(figura, x, y);
+  return QRect(QPoint(c.x() - alvo.width() / 2, c.y() - alvo.height() / 2), alvo);
+}
+
+QPointF PorCentoDoPonteiro(QPointF ponto, QSize figura) {
+  return {figura.width() > 0 ? ponto.x() / figura.width() * 100 : 0.0,
+          figura.height() > 0 ? ponto.y() / figura.height() * 100 : 0.0};
+}
+
+int PorCentoDoClique(int p, int tamanho) {
+  if (tamanho <= 0) return 0;
+  return std::clamp(Arredonda(double(p) * 100 / tamanho), 0, 99);
+}
+
+int ItemMaisProximo(const QList<RegItem>& itens, QPointF ponteiro) {
+  int melhor = -1;
+  double menor = 0;
+  for (int i = 0; i < itens.size(); ++i) {
+    const double d = std::hypot(ponteiro.x() - itens[i].X, ponteiro.y() - itens[i].Y);
+    if (melhor < 0 || d < menor) {
+      melhor = i;
+      menor = d;
+    }
+  }
+  return melhor;
+}
+
+QRect RetanguloFiguraImpressa(QSize pagina, QSize mostrada) {
+  const int w0 = mostrada.width(), h0 = mostrada.height();
+  if (w0 <= 0 || h0 <= 0) return {};
+  int w, h;
+  if (w0 > h0) {
+    w = pagina.width() / 2;
+    h = Arredonda(double(w) / w0 * h0);
+  } else {
+    h = pagina.height() / 4;
+    w = Arredonda(double(h) / h0 * w0);
+  }
+  return QRect((pagina.width() - w) / 2, (pagina.height() / 3 - h) / 2, w, h);
+}
+
+QRect RetanguloTextoImpresso(QSize paginaTwips) {
+  const int r = paginaTwips.width(), b = paginaTwips.height();
+  return QRect(QPoint(r / 10, b / 3), QPoint(r - r / 10, b));
+}
+
+}  // namespace files
