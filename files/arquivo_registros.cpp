@@ -1,9 +1,10 @@
 #include "files/arquivo_registros.h"
 
+#include "files/abertura.h"
 #include "files/pastas.h"
 
-#include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <vector>
 
 namespace files {
@@ -13,12 +14,18 @@ namespace {
 // Records move in blocks of this size when one is inserted or deleted.
 constexpr qint64 kBloco = qint64(1) << 20;
 
-// Why opening `caminho` failed.
-IoError::Kind FalhaAbertura(const QString& caminho, bool criando) {
-  const QFileInfo info(caminho);
-  if (info.exists()) return IoError::Kind::AccessDenied;  // a folder, or no permission
-  if (!criando) return IoError::Kind::FileNotFound;
-  return QFileInfo(info.absolutePath()).isDir() ? IoError::Kind::AccessDenied : IoError::Kind::FileNotFound;
+// Why opening a file failed, by the system's error number.
+IoError::Kind FalhaAbertura(int erro) {
+  switch (erro) {
+    case ENOENT:
+    case ENOTDIR:
+      return IoError::Kind::FileNotFound;
+    case ENOSPC:
+    case EDQUOT:
+      return IoError::Kind::DiskFull;
+    default:
+      return IoError::Kind::AccessDenied;  // a folder, a pipe or device, no permission
+  }
 }
 
 }  // namespace
@@ -45,17 +52,18 @@ RecordFile::~RecordFile() = default;
 
 bool RecordFile::aberto() const { return arquivo_ && arquivo_->isOpen(); }
 
-QString RecordFile::caminho() const { return arquivo_ ? arquivo_->fileName() : QString(); }
+QString RecordFile::caminho() const { return arquivo_ ? caminho_ : QString(); }
 
 void RecordFile::Abre(const QString& caminho, bool edicao) {
   Fecha();
   const QString real = ResolveCaminho(caminho);
-  auto f = std::make_unique<QFile>(real);
-  if (real.isEmpty() || QFileInfo(real).isDir()) throw IoError(FalhaAbertura(real, edicao), caminho);
+  auto f = std::make_unique<QFile>();
   const QIODevice::OpenMode modo = edicao ? QIODevice::ReadWrite : QIODevice::ReadOnly;
-  if (!edicao && !QFileInfo::exists(real)) throw IoError(IoError::Kind::FileNotFound, caminho);
-  if (!f->open(modo | QIODevice::Unbuffered)) throw IoError(FalhaAbertura(real, edicao), caminho);
+  int erro = ENOENT;
+  if (real.isEmpty() || !AbreArquivoComum(*f, real, modo | QIODevice::Unbuffered, edicao, &erro))
+    throw IoError(FalhaAbertura(erro), caminho);
   arquivo_ = std::move(f);
+  caminho_ = real;
   edicao_ = edicao;
 }
 
@@ -157,11 +165,13 @@ void RecordFile::Fecha() {
 void RecordFile::Reescreve(const QString& caminho, int tamanhoRegistro, const QList<QByteArray>& registros) {
   RecordFile arq(tamanhoRegistro);
   const QString real = ResolveCaminho(caminho);
-  if (real.isEmpty() || QFileInfo(real).isDir()) throw IoError(FalhaAbertura(real, true), caminho);
-  auto f = std::make_unique<QFile>(real);
-  if (!f->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-    throw IoError(FalhaAbertura(real, true), caminho);
+  auto f = std::make_unique<QFile>();
+  int erro = ENOENT;
+  if (real.isEmpty() ||
+      !AbreArquivoComum(*f, real, QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered, true, &erro))
+    throw IoError(FalhaAbertura(erro), caminho);
   arq.arquivo_ = std::move(f);
+  arq.caminho_ = real;
   arq.edicao_ = true;
   QByteArray tudo;
   tudo.reserve(static_cast<qsizetype>(registros.size()) * tamanhoRegistro);

@@ -85,6 +85,7 @@ class RecordFile {
 
   int tamanho_;
   std::unique_ptr<QFile> arquivo_;
+  QString caminho_;  // as opened
 };
 
 // Opens, reads every record and closes: the player's way of using a file.

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "files/arquivo_registros.h"
 #include "files/convencoes.h"
@@ -60,15 +61,37 @@ struct Selecao {
   QList<R> itens;           // in the order accepted
 };
 
-// Record numbers 1..total drawn uniformly among those not yet drawn.
+// Record numbers 1..total drawn uniformly among those not yet drawn: each
+// draw takes the k-th number still left, in increasing order, k drawn from
+// the generator.  A draw costs the depth of a tree over the numbers (about
+// log2(total)), and the tree holds only the parts that were drawn from, one
+// bit a drawn number at most, so a file of any size costs in proportion to
+// the records drawn, never to its size.
 class SorteioSemRepeticao {
  public:
   SorteioSemRepeticao(qint64 total, files::Aleatorio& gerador);
-  bool vazio() const { return restantes_.isEmpty(); }
+  bool vazio() const { return sorteados_ >= total_; }
   qint64 Proximo();  // 0 when none is left
 
  private:
-  QList<qint64> restantes_;
+  static constexpr int kPalavrasFolha = 8;  // a leaf: 512 numbers, one bit each
+  static constexpr qint64 kNumerosFolha = kPalavrasFolha * 64;
+  struct No {
+    qint64 marcados = 0;        // numbers drawn below this node
+    qint32 filho[2] = {-1, -1};  // nodes, or leaves below the lowest level
+  };
+  struct Folha {
+    quint64 bits[kPalavrasFolha] = {};
+  };
+  // Marks and returns (0-based) the k-th number not yet drawn.
+  qint64 Marca(qint64 k);
+  qint64 Marcados(qint32 indice, bool folha) const;
+
+  qint64 total_;
+  qint64 sorteados_ = 0;
+  int niveis_ = 0;  // levels of nodes above the leaves
+  std::vector<No> nos_;
+  std::vector<Folha> folhas_;
   files::Aleatorio& gerador_;
 };
 
