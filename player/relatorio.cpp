@@ -200,7 +200,10 @@ Gravacao AnexaBloco(const QByteArray& caminhoLocal, const QByteArray& bloco,
   const int inicio = relogio.MilissegundosDoDia();
   int fd = -1;
   for (;;) {
-    fd = files::AbreDescritorComum(caminho, O_WRONLY);
+    // Read access too, to find the tail a killed writer left; a file that
+    // may only be written is still written.
+    fd = files::AbreDescritorComum(caminho, O_RDWR);
+    if (fd < 0 && errno == EACCES) fd = files::AbreDescritorComum(caminho, O_WRONLY);
     if (fd >= 0) {
       const Trava t = TravaArquivo(fd);
       if (t == Trava::Obtida && MesmoArquivo(fd, caminho)) break;

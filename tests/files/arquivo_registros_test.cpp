@@ -6,7 +6,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace files;
 
@@ -182,6 +185,34 @@ TEST_F(ArquivoRegistros, Falhas) {
   const IoError e(IoError::Kind::DiskFull, QStringLiteral("/x"));
   EXPECT_STREQ(e.what(), "Disk full");
   EXPECT_EQ(e.path(), QStringLiteral("/x"));
+}
+
+// A pipe or a device where a record file should be is refused at once, in
+// every mode: the open neither waits for the pipe's other end nor takes a
+// device for a file (a pipe with a writer, a device that reads as endless
+// zeros).  Nothing is created in its place.
+TEST_F(ArquivoRegistros, SoArquivosComunsSaoAbertos) {
+  const QString cano = pasta.caminho() + "cano.plv";
+  ASSERT_EQ(mkfifo(QFile::encodeName(cano).constData(), 0644), 0);
+  const int escritor = ::open(QFile::encodeName(cano).constData(), O_RDWR | O_NONBLOCK);  // keeps a writer there
+  for (const QString& caminho : {cano, QStringLiteral("/dev/zero"), QStringLiteral("/dev/null")}) {
+    SCOPED_TRACE(caminho.toStdString());
+    if (!QFileInfo::exists(caminho)) continue;
+    RecordFile f(kTam);
+    EsperaFalha([&] { f.AbreLeitura(caminho); }, IoError::Kind::AccessDenied, "Access denied");
+    EsperaFalha([&] { f.AbreEdicao(caminho); }, IoError::Kind::AccessDenied, "Access denied");
+    EsperaFalha([&] { RecordFile::Reescreve(caminho, kTam, {Reg('x')}); }, IoError::Kind::AccessDenied,
+                "Access denied");
+    EsperaFalha([&] { LeTodos(caminho, kTam); }, IoError::Kind::AccessDenied, "Access denied");
+    EXPECT_FALSE(f.aberto());
+  }
+  if (escritor >= 0) ::close(escritor);
+  RecordFile f(kTam);
+  ::unlink(QFile::encodeName(cano).constData());
+  ASSERT_EQ(mkfifo(QFile::encodeName(cano).constData(), 0644), 0);  // no one at either end
+  EsperaFalha([&] { f.AbreLeitura(cano); }, IoError::Kind::AccessDenied, "Access denied");
+  EsperaFalha([&] { f.AbreEdicao(cano); }, IoError::Kind::AccessDenied, "Access denied");
+  EXPECT_FALSE(QFileInfo(cano).isFile());
 }
 
 TEST_F(ArquivoRegistros, DiscoCheio) {
