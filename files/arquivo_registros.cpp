@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csetjmp>
+#include <csignal>
+#include <cstring>
 #include <vector>
 
 namespace files {
@@ -26,6 +29,46 @@ IoError::Kind FalhaAbertura(int erro) {
     default:
       return IoError::Kind::AccessDenied;  // a folder, a pipe or device, no permission
   }
+}
+
+// A copy out of a mapped file that survives the file being cut meanwhile:
+// touching a page past the new end raises SIGBUS, which is turned into a
+// failed copy.  Any other SIGBUS goes to the handler there was before.
+thread_local sigjmp_buf* saltoMapa = nullptr;
+struct sigaction sinalAnterior;
+
+void SinalDoMapa(int sinal, siginfo_t* info, void* contexto) {
+  if (saltoMapa) siglongjmp(*saltoMapa, 1);
+  if (sinalAnterior.sa_flags & SA_SIGINFO) {
+    sinalAnterior.sa_sigaction(sinal, info, contexto);
+  } else if (sinalAnterior.sa_handler != SIG_IGN && sinalAnterior.sa_handler != SIG_DFL) {
+    sinalAnterior.sa_handler(sinal);
+  } else {
+    ::signal(sinal, SIG_DFL);
+    ::raise(sinal);
+  }
+}
+
+bool CopiaDoMapa(char* destino, const uchar* origem, size_t n) {
+  static const bool instalado = [] {
+    struct sigaction sa {};
+    sa.sa_sigaction = SinalDoMapa;
+    sa.sa_flags = SA_SIGINFO | SA_NODEFER;
+    sigemptyset(&sa.sa_mask);
+    return ::sigaction(SIGBUS, &sa, &sinalAnterior) == 0;
+  }();
+  if (!instalado) return false;
+  // The mask need not be saved: the handler runs with SIGBUS unblocked
+  // (SA_NODEFER), so none is left blocked after the jump.
+  sigjmp_buf salto;
+  if (sigsetjmp(salto, 0)) {
+    saltoMapa = nullptr;
+    return false;
+  }
+  saltoMapa = &salto;
+  std::memcpy(destino, origem, n);
+  saltoMapa = nullptr;
+  return true;
 }
 
 }  // namespace
@@ -156,8 +199,23 @@ void RecordFile::Apaga(qint64 p) {
   Corta((conta - 1) * tamanho_);
 }
 
+const uchar* RecordFile::Mapeia() {
+  Exige();
+  contaMapa_ = Conta();
+  if (contaMapa_ <= 0) return nullptr;
+  return arquivo_->map(0, contaMapa_ * tamanho_);
+}
+
+QByteArray RecordFile::LeMapeado(const uchar* mapa, qint64 n) {
+  if (n < 1 || n > contaMapa_) throw IoError(IoError::Kind::ReadBeyondEnd, caminho());
+  QByteArray r(tamanho_, Qt::Uninitialized);
+  if (!CopiaDoMapa(r.data(), mapa + (n - 1) * tamanho_, static_cast<size_t>(tamanho_)))
+    throw IoError(IoError::Kind::ReadBeyondEnd, caminho());
+  return r;
+}
+
 void RecordFile::Fecha() {
-  if (arquivo_) arquivo_->close();
+  if (arquivo_) arquivo_->close();  // lets the mapping go
   arquivo_.reset();
   edicao_ = false;
 }

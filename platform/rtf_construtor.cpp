@@ -59,7 +59,7 @@ void Construtor::Grava(Passo::Tipo tipo, const Paragrafo& p, const InfoLista* li
 
 void Construtor::ColocaTabela() {
   coletando_ = false;
-  std::vector<Passo> passos;
+  std::deque<Passo> passos;
   std::vector<LinhaTabela> linhas;
   passos.swap(passos_);
   linhas.swap(linhas_);

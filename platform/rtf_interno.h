@@ -14,6 +14,7 @@
 #include <QTextCursor>
 #include <QTextListFormat>
 #include <QTextOption>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -147,7 +148,7 @@ class Construtor {
 
   // The table being gathered.
   bool coletando_ = false;
-  std::vector<Passo> passos_;
+  std::deque<Passo> passos_;
   std::vector<LinhaTabela> linhas_;
   int colunas_ = 0;
   int celula_ = 0;         // the cell the next content goes to

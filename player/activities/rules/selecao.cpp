@@ -41,10 +41,7 @@ qint64 SorteioSemRepeticao::Proximo() {
 
 qint64 SorteioSemRepeticao::Marcados(qint32 indice, bool folha) const {
   if (indice < 0) return 0;
-  if (!folha) return nos_[indice].marcados;
-  qint64 n = 0;
-  for (quint64 w : folhas_[indice].bits) n += std::popcount(w);
-  return n;
+  return folha ? folhas_[indice].marcados : nos_[indice].marcados;
 }
 
 qint64 SorteioSemRepeticao::Marca(qint64 k) {
@@ -77,6 +74,7 @@ qint64 SorteioSemRepeticao::Marca(qint64 k) {
     faixa = metade;
   }
   Folha& folha = folhas_[atual];
+  ++folha.marcados;
   for (int p = 0; p < kPalavrasFolha; ++p) {
     quint64 livres = ~folha.bits[p];
     const int n = std::popcount(livres);
@@ -125,6 +123,8 @@ Contagem ContaRegistros(const QString& caminho, int tamanho) {
 
 FonteArquivo::FonteArquivo(const QString& caminho, int tamanho) : arquivo_(tamanho) {
   arquivo_.AbreLeitura(caminho);
+  conta_ = arquivo_.Conta();
+  mapa_ = arquivo_.Mapeia();
 }
 
 FonteArquivo::~FonteArquivo() {

@@ -82,6 +82,7 @@ class SorteioSemRepeticao {
   };
   struct Folha {
     quint64 bits[kPalavrasFolha] = {};
+    qint32 marcados = 0;
   };
   // Marks and returns (0-based) the k-th number not yet drawn.
   qint64 Marca(qint64 k);
@@ -148,16 +149,21 @@ struct Contagem {
 };
 Contagem ContaRegistros(const QString& caminho, int tamanho);
 
-// Opens the file read-only for a selection and closes it afterwards.
+// Opens the file read-only for a selection and closes it afterwards.  The
+// records are read through a mapping of the file where it can be made, so a
+// selection that draws the whole of a large file costs no system call a
+// record.
 class FonteArquivo : public FonteRegistros {
  public:
   FonteArquivo(const QString& caminho, int tamanho);  // throws files::IoError
   ~FonteArquivo() override;
-  qint64 Conta() override { return arquivo_.Conta(); }
-  QByteArray Le(qint64 n) override { return arquivo_.Le(n); }
+  qint64 Conta() override { return conta_; }
+  QByteArray Le(qint64 n) override { return mapa_ ? arquivo_.LeMapeado(mapa_, n) : arquivo_.Le(n); }
 
  private:
   files::RecordFile arquivo_;
+  qint64 conta_ = 0;
+  const uchar* mapa_ = nullptr;
 };
 
 template <class R>
