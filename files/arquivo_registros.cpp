@@ -33,8 +33,10 @@ IoError::Kind FalhaAbertura(int erro) {
 
 // A copy out of a mapped file that survives the file being cut meanwhile:
 // touching a page past the new end raises SIGBUS, which is turned into a
-// failed copy.  Any other SIGBUS goes to the handler there was before.
-thread_local sigjmp_buf* saltoMapa = nullptr;
+// failed copy.  Any other SIGBUS goes to the handler there was before.  Only
+// the user-interface thread reads mapped records; volatile, so the compiler
+// keeps the stores around the copy where they are.
+sigjmp_buf* volatile saltoMapa = nullptr;
 struct sigaction sinalAnterior;
 
 void SinalDoMapa(int sinal, siginfo_t* info, void* contexto) {

@@ -215,6 +215,22 @@ TEST_F(ArquivoRegistros, SoArquivosComunsSaoAbertos) {
   EXPECT_FALSE(QFileInfo(cano).isFile());
 }
 
+// Records read through a mapping of the file; another program cutting the
+// file meanwhile makes the lost records a read past the end, not a crash.
+TEST_F(ArquivoRegistros, LeituraMapeadaSobreviveAoArquivoCortado) {
+  const QString p = Cria(QString(2048, QChar('M')));  // 16 KB: four pages
+  RecordFile f(kTam);
+  f.AbreLeitura(p);
+  const uchar* mapa = f.Mapeia();
+  ASSERT_NE(mapa, nullptr);
+  EXPECT_EQ(f.LeMapeado(mapa, 2048), Reg('M'));
+  EsperaFalha([&] { f.LeMapeado(mapa, 2049); }, IoError::Kind::ReadBeyondEnd, "Read beyond end of file");
+  ASSERT_TRUE(QFile::resize(p, 100));
+  EsperaFalha([&] { f.LeMapeado(mapa, 2000); }, IoError::Kind::ReadBeyondEnd, "Read beyond end of file");
+  EXPECT_EQ(f.LeMapeado(mapa, 1), Reg('M'));
+  f.Fecha();
+}
+
 TEST_F(ArquivoRegistros, DiscoCheio) {
   RecordFile f(kTam);
   f.AbreEdicao(pasta.caminho() + "cheio.plv");
