@@ -12,6 +12,7 @@
 #include "authoring/erros.h"
 #include "authoring/formulario.h"
 #include "authoring/global.h"
+#include "files/abertura.h"
 #include "files/pastas.h"
 #include "files/texto.h"
 #include "platform/escala.h"
@@ -160,8 +161,8 @@ void TfrmRel::FormActivate() {
   MostraLinhas({QStringLiteral("Aguarde...")});
   Memo1->repaint();
 
-  QFile arquivo(files::ResolveCaminho(ArqRelatorio));
-  if (!arquivo.open(QIODevice::ReadOnly)) {
+  QFile arquivo;
+  if (!files::AbreArquivoComum(arquivo, files::ResolveCaminho(ArqRelatorio), QIODevice::ReadOnly)) {
     MostraLinhas({});
     platform::MensagemOK(this,
                          QStringLiteral("Não foi possível ler o Arquivo de Relatório:\n") + ArqRelatorio,

@@ -1,9 +1,13 @@
 #include "files/arquivo_registros.h"
 
+#include "files/abertura.h"
 #include "files/pastas.h"
 
-#include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
+#include <csetjmp>
+#include <csignal>
+#include <cstring>
 #include <vector>
 
 namespace files {
@@ -13,12 +17,60 @@ namespace {
 // Records move in blocks of this size when one is inserted or deleted.
 constexpr qint64 kBloco = qint64(1) << 20;
 
-// Why opening `caminho` failed.
-IoError::Kind FalhaAbertura(const QString& caminho, bool criando) {
-  const QFileInfo info(caminho);
-  if (info.exists()) return IoError::Kind::AccessDenied;  // a folder, or no permission
-  if (!criando) return IoError::Kind::FileNotFound;
-  return QFileInfo(info.absolutePath()).isDir() ? IoError::Kind::AccessDenied : IoError::Kind::FileNotFound;
+// Why opening a file failed, by the system's error number.
+IoError::Kind FalhaAbertura(int erro) {
+  switch (erro) {
+    case ENOENT:
+    case ENOTDIR:
+      return IoError::Kind::FileNotFound;
+    case ENOSPC:
+    case EDQUOT:
+      return IoError::Kind::DiskFull;
+    default:
+      return IoError::Kind::AccessDenied;  // a folder, a pipe or device, no permission
+  }
+}
+
+// A copy out of a mapped file that survives the file being cut meanwhile:
+// touching a page past the new end raises SIGBUS, which is turned into a
+// failed copy.  Any other SIGBUS goes to the handler there was before.  Only
+// the user-interface thread reads mapped records; volatile, so the compiler
+// keeps the stores around the copy where they are.
+sigjmp_buf* volatile saltoMapa = nullptr;
+struct sigaction sinalAnterior;
+
+void SinalDoMapa(int sinal, siginfo_t* info, void* contexto) {
+  if (saltoMapa) siglongjmp(*saltoMapa, 1);
+  if (sinalAnterior.sa_flags & SA_SIGINFO) {
+    sinalAnterior.sa_sigaction(sinal, info, contexto);
+  } else if (sinalAnterior.sa_handler != SIG_IGN && sinalAnterior.sa_handler != SIG_DFL) {
+    sinalAnterior.sa_handler(sinal);
+  } else {
+    ::signal(sinal, SIG_DFL);
+    ::raise(sinal);
+  }
+}
+
+bool CopiaDoMapa(char* destino, const uchar* origem, size_t n) {
+  static const bool instalado = [] {
+    struct sigaction sa {};
+    sa.sa_sigaction = SinalDoMapa;
+    sa.sa_flags = SA_SIGINFO | SA_NODEFER;
+    sigemptyset(&sa.sa_mask);
+    return ::sigaction(SIGBUS, &sa, &sinalAnterior) == 0;
+  }();
+  if (!instalado) return false;
+  // The mask need not be saved: the handler runs with SIGBUS unblocked
+  // (SA_NODEFER), so none is left blocked after the jump.
+  sigjmp_buf salto;
+  if (sigsetjmp(salto, 0)) {
+    saltoMapa = nullptr;
+    return false;
+  }
+  saltoMapa = &salto;
+  std::memcpy(destino, origem, n);
+  saltoMapa = nullptr;
+  return true;
 }
 
 }  // namespace
@@ -45,17 +97,18 @@ RecordFile::~RecordFile() = default;
 
 bool RecordFile::aberto() const { return arquivo_ && arquivo_->isOpen(); }
 
-QString RecordFile::caminho() const { return arquivo_ ? arquivo_->fileName() : QString(); }
+QString RecordFile::caminho() const { return arquivo_ ? caminho_ : QString(); }
 
 void RecordFile::Abre(const QString& caminho, bool edicao) {
   Fecha();
   const QString real = ResolveCaminho(caminho);
-  auto f = std::make_unique<QFile>(real);
-  if (real.isEmpty() || QFileInfo(real).isDir()) throw IoError(FalhaAbertura(real, edicao), caminho);
+  auto f = std::make_unique<QFile>();
   const QIODevice::OpenMode modo = edicao ? QIODevice::ReadWrite : QIODevice::ReadOnly;
-  if (!edicao && !QFileInfo::exists(real)) throw IoError(IoError::Kind::FileNotFound, caminho);
-  if (!f->open(modo | QIODevice::Unbuffered)) throw IoError(FalhaAbertura(real, edicao), caminho);
+  int erro = ENOENT;
+  if (real.isEmpty() || !AbreArquivoComum(*f, real, modo | QIODevice::Unbuffered, edicao, &erro))
+    throw IoError(FalhaAbertura(erro), caminho);
   arquivo_ = std::move(f);
+  caminho_ = real;
   edicao_ = edicao;
 }
 
@@ -148,8 +201,23 @@ void RecordFile::Apaga(qint64 p) {
   Corta((conta - 1) * tamanho_);
 }
 
+const uchar* RecordFile::Mapeia() {
+  Exige();
+  contaMapa_ = Conta();
+  if (contaMapa_ <= 0) return nullptr;
+  return arquivo_->map(0, contaMapa_ * tamanho_);
+}
+
+QByteArray RecordFile::LeMapeado(const uchar* mapa, qint64 n) {
+  if (n < 1 || n > contaMapa_) throw IoError(IoError::Kind::ReadBeyondEnd, caminho());
+  QByteArray r(tamanho_, Qt::Uninitialized);
+  if (!CopiaDoMapa(r.data(), mapa + (n - 1) * tamanho_, static_cast<size_t>(tamanho_)))
+    throw IoError(IoError::Kind::ReadBeyondEnd, caminho());
+  return r;
+}
+
 void RecordFile::Fecha() {
-  if (arquivo_) arquivo_->close();
+  if (arquivo_) arquivo_->close();  // lets the mapping go
   arquivo_.reset();
   edicao_ = false;
 }
@@ -157,11 +225,13 @@ void RecordFile::Fecha() {
 void RecordFile::Reescreve(const QString& caminho, int tamanhoRegistro, const QList<QByteArray>& registros) {
   RecordFile arq(tamanhoRegistro);
   const QString real = ResolveCaminho(caminho);
-  if (real.isEmpty() || QFileInfo(real).isDir()) throw IoError(FalhaAbertura(real, true), caminho);
-  auto f = std::make_unique<QFile>(real);
-  if (!f->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-    throw IoError(FalhaAbertura(real, true), caminho);
+  auto f = std::make_unique<QFile>();
+  int erro = ENOENT;
+  if (real.isEmpty() ||
+      !AbreArquivoComum(*f, real, QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered, true, &erro))
+    throw IoError(FalhaAbertura(erro), caminho);
   arq.arquivo_ = std::move(f);
+  arq.caminho_ = real;
   arq.edicao_ = true;
   QByteArray tudo;
   tudo.reserve(static_cast<qsizetype>(registros.size()) * tamanhoRegistro);
@@ -184,15 +254,21 @@ QList<QByteArray> LeTodos(const QString& caminho, int tamanhoRegistro) {
 }  // namespace files
 
 #include <QSaveFile>
+#include <sys/stat.h>
 
 namespace files {
 
 void SubstituiTodos(const QString& caminho, int tamanhoRegistro, const QList<QByteArray>& registros) {
   if (tamanhoRegistro <= 0) throw std::invalid_argument("record size must be positive");
   const QString real = ResolveCaminho(caminho);
-  if (real.isEmpty() || QFileInfo(real).isDir()) throw IoError(FalhaAbertura(real, true), caminho);
+  if (real.isEmpty()) throw IoError(IoError::Kind::FileNotFound, caminho);
+  // Only a plain file (or a missing one) is replaced: a folder, a pipe or a
+  // device in its place is refused.
+  struct stat st;
+  if (::stat(QFile::encodeName(real).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+    throw IoError(FalhaAbertura(S_ISDIR(st.st_mode) ? EISDIR : ENXIO), caminho);
   QSaveFile f(real);
-  if (!f.open(QIODevice::WriteOnly)) throw IoError(FalhaAbertura(real, true), caminho);
+  if (!f.open(QIODevice::WriteOnly)) throw IoError(FalhaAbertura(errno), caminho);
   QByteArray tudo;
   tudo.reserve(static_cast<qsizetype>(registros.size()) * tamanhoRegistro);
   for (const QByteArray& r : registros) {

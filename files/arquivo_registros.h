@@ -63,6 +63,13 @@ class RecordFile {
   void Apaga(qint64 p);
   // 8.
   void Fecha();
+  // The whole records mapped into memory for reading, count x size bytes from
+  // the start; null when the file cannot be mapped.  Valid until Fecha.
+  const uchar* Mapeia();
+  // Record n (1-based) copied from the mapping; a record past the count, or
+  // one that another program cut off the file while it was mapped, raises
+  // ReadBeyondEnd.
+  QByteArray LeMapeado(const uchar* mapa, qint64 n);
   // 9. Creates the file anew and writes all records in order.
   static void Reescreve(const QString& caminho, int tamanhoRegistro,
                         const QList<QByteArray>& registros);
@@ -85,6 +92,8 @@ class RecordFile {
 
   int tamanho_;
   std::unique_ptr<QFile> arquivo_;
+  QString caminho_;  // as opened
+  qint64 contaMapa_ = 0;  // records in the mapping
 };
 
 // Opens, reads every record and closes: the player's way of using a file.

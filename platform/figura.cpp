@@ -1,10 +1,15 @@
 #include "platform/figura.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 #include <QtEndian>
+#include <cerrno>
+#include <cstring>
 
+#include "files/abertura.h"
 #include "platform/escala.h"
 #include "platform/wmf.h"
 
@@ -68,11 +73,15 @@ bool Decodifica(const QByteArray& bytes, Figura::Formato formato, Conteudo* d, Q
       d->imagem = DecodificaJPEG(bytes, erro);
       return !d->imagem.isNull();
     case Figura::Formato::BMP:
-    case Figura::Formato::PNG:
-      d->imagem = QImage::fromData(bytes, formato == Figura::Formato::BMP ? "BMP" : "PNG");
+    case Figura::Formato::PNG: {
+      QSize natural;
+      d->imagem = LeImagemLimitada(bytes, formato == Figura::Formato::BMP ? "BMP" : "PNG", kMaiorAreaFigura, &natural);
       if (d->imagem.isNull())
-        *erro = formato == Figura::Formato::BMP ? QStringLiteral("Bitmap inválido.") : QStringLiteral("Figura PNG inválida.");
+        *erro = natural.isValid() && !TamanhoAceito(natural) ? QStringLiteral("Figura grande demais para ser mostrada.")
+                : formato == Figura::Formato::BMP              ? QStringLiteral("Bitmap inválido.")
+                                                               : QStringLiteral("Figura PNG inválida.");
       return !d->imagem.isNull();
+    }
     case Figura::Formato::WMF:
       return d->wmf.Carrega(bytes, erro);
     case Figura::Formato::EMF:
@@ -85,6 +94,26 @@ bool Decodifica(const QByteArray& bytes, Figura::Formato formato, Conteudo* d, Q
 
 }  // namespace
 
+bool TamanhoAceito(QSize tamanho, qint64 maiorArea) {
+  return tamanho.width() > 0 && tamanho.height() > 0 && tamanho.width() <= kMaiorLadoFigura &&
+         tamanho.height() <= kMaiorLadoFigura && qint64(tamanho.width()) * tamanho.height() <= maiorArea;
+}
+
+QImage LeImagemLimitada(const QByteArray& dados, const char* formato, qint64 maiorArea, QSize* natural) {
+  QBuffer buffer;
+  buffer.setData(dados);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader leitor(&buffer, formato);
+  const QSize t = leitor.size();
+  if (natural) *natural = t;
+  // A reader that cannot tell the size first is held by Qt's allocation
+  // limit, and its picture checked once read.
+  if (t.isValid() && !TamanhoAceito(t, maiorArea)) return {};
+  QImage imagem = leitor.read();
+  if (!imagem.isNull() && !TamanhoAceito(imagem.size(), maiorArea)) return {};
+  return imagem;
+}
+
 struct Figura::Dados : Conteudo {};
 
 Figura::Figura() = default;
@@ -93,17 +122,16 @@ Figura::Figura(const Figura&) = default;
 Figura& Figura::operator=(const Figura&) = default;
 
 bool Figura::Carrega(const QString& caminho) {
-  QFile f(caminho);
-  if (!QFileInfo(caminho).isFile()) {
-    erro_ = QStringLiteral("Arquivo de figura não encontrado: %1").arg(QFileInfo(caminho).fileName());
+  QFile f;
+  int erro = 0;
+  if (!files::AbreArquivoComum(f, caminho, QIODevice::ReadOnly, false, &erro)) {
+    erro_ = erro == ENOENT || erro == ENOTDIR || erro == EISDIR || erro == ENXIO
+                ? QStringLiteral("Arquivo de figura não encontrado: %1").arg(QFileInfo(caminho).fileName())
+                : QString::fromLocal8Bit(std::strerror(erro));
     return false;
   }
   if (f.size() > kMaiorArquivo) {
     erro_ = QStringLiteral("Figura grande demais para ser mostrada.");
-    return false;
-  }
-  if (!f.open(QIODevice::ReadOnly)) {
-    erro_ = f.errorString();
     return false;
   }
   const QByteArray bytes = f.readAll();

@@ -22,91 +22,178 @@ Construtor::Construtor(QTextDocument* doc, const Linha* linha)
   cursor_.movePosition(QTextCursor::Start);
 }
 
-void Construtor::GaranteLugar(const Paragrafo& p) {
-  if (p.naTabela) {
-    if (!linhaAberta_) AbreLinha();
-    if (celulaCursor_ != celula_) {
-      while (celula_ >= tabela_->columns() && tabela_->columns() < kMaxColunas)
-        tabela_->appendColumns(1);
-      celula_ = std::min(celula_, tabela_->columns() - 1);
-      cursor_ = tabela_->cellAt(linhaTabela_, celula_).lastCursorPosition();
-      celulaCursor_ = celula_;
-      vazio_ = cursor_.block().length() <= 1;
-    }
-  } else if (tabela_) {
+bool Construtor::NaTabela(bool naTabela) {
+  if (naTabela) {
+    coletando_ = true;
+    return true;
+  }
+  if (coletando_) {
+    ColocaTabela();
     SaiDaTabela();
+  }
+  return false;
+}
+
+// Opens the row and the cell that the next step goes to, counting the
+// table's rows and columns as the document would grow them.
+void Construtor::GaranteCelula() {
+  if (!linhaAberta_) {
+    colunas_ = std::max(colunas_, std::clamp(int(linha_->cellx.size()), 1, kMaxColunas));
+    linhas_.push_back({*linha_, colunas_});
+    linhaAberta_ = true;
+    celula_ = 0;
+    celulaAberta_ = -1;
+  }
+  if (celulaAberta_ != celula_) {
+    while (celula_ >= colunas_ && colunas_ < kMaxColunas) ++colunas_;
+    celula_ = std::min(celula_, colunas_ - 1);
+    celulaAberta_ = celula_;
   }
 }
 
-void Construtor::AbreLinha() {
-  const int n = std::clamp(int(linha_->cellx.size()), 1, kMaxColunas);
-  if (!tabela_) {
-    QTextTableFormat tf;
-    tf.setCellSpacing(0);
-    tf.setCellPadding(TwipsParaDoc(std::clamp(linha_->gap, 0, 1440)));
-    tf.setBorderCollapse(true);
-    if (linha_->bordas) {
-      tf.setBorder(1);
-      tf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-      tf.setBorderBrush(Qt::black);
-    } else {
-      tf.setBorder(0);
-    }
-    QList<QTextLength> larguras;
-    QList<int> bordasTwips;
-    int antes = 0;
-    for (int i = 0; i < n && i < linha_->cellx.size(); ++i) {
-      const int x = linha_->cellx[i];
-      larguras << QTextLength(QTextLength::FixedLength, TwipsParaDoc(std::max(x - antes, 144)));
-      bordasTwips << x;
-      antes = x;
-    }
-    if (!larguras.isEmpty()) tf.setColumnWidthConstraints(larguras);
-    tf.setProperty(rtf::kBordasCelulasTwips, QVariant::fromValue(bordasTwips));
-    tf.setAlignment(Qt::AlignLeft);
-    // The table follows the paragraph before it directly: the empty
-    // paragraph that paragraph's \par opened goes after the table instead.
-    if (vazio_ && !aposTabela_ && cursor_.block().length() <= 1 && cursor_.block().previous().isValid())
-      cursor_.deletePreviousChar();
-    tabela_ = cursor_.insertTable(1, n, tf);
-    linhaTabela_ = 0;
-  } else {
-    tabela_->appendRows(1);
-    linhaTabela_ = tabela_->rows() - 1;
-    while (n > tabela_->columns()) tabela_->appendColumns(1);
-  }
-  for (int i = 0; i < linha_->sombra.size() && i < tabela_->columns(); ++i) {
-    if (!linha_->sombra[i].isValid()) continue;
-    QTextTableCell c = tabela_->cellAt(linhaTabela_, i);
-    QTextTableCellFormat cf = c.format().toTableCellFormat();
-    cf.setBackground(linha_->sombra[i]);
-    c.setFormat(cf);
-  }
-  linhaAberta_ = true;
+void Construtor::Grava(Passo::Tipo tipo, const Paragrafo& p, const InfoLista* lista, const QString& texto,
+                       const QTextFormat& formato) {
+  Passo passo{tipo, int(linhas_.size()) - 1, celula_, texto, formato, p, lista != nullptr, lista ? *lista : InfoLista()};
+  passos_.push_back(std::move(passo));
+}
+
+void Construtor::ColocaTabela() {
+  coletando_ = false;
+  std::deque<Passo> passos;
+  std::vector<LinhaTabela> linhas;
+  passos.swap(passos_);
+  linhas.swap(linhas_);
+  const int colunas = std::max(colunas_, 1);
+  colunas_ = 0;
+  linhaAberta_ = false;
   celula_ = 0;
+  celulaAberta_ = -1;
+  if (linhas.empty()) return;
+
+  const Linha& primeira = linhas.front().definicao;
+  QTextTableFormat tf;
+  tf.setCellSpacing(0);
+  tf.setCellPadding(TwipsParaDoc(std::clamp(primeira.gap, 0, 1440)));
+  tf.setBorderCollapse(true);
+  if (primeira.bordas) {
+    tf.setBorder(1);
+    tf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    tf.setBorderBrush(Qt::black);
+  } else {
+    tf.setBorder(0);
+  }
+  // Widths from the first row; a column added for a later row takes the
+  // width of the last one.
+  QList<QTextLength> larguras;
+  QList<int> bordasTwips;
+  const int n = std::clamp(int(primeira.cellx.size()), 1, kMaxColunas);
+  int antes = 0;
+  for (int i = 0; i < n && i < primeira.cellx.size(); ++i) {
+    const int x = primeira.cellx[i];
+    larguras << QTextLength(QTextLength::FixedLength, TwipsParaDoc(std::max(x - antes, 144)));
+    bordasTwips << x;
+    antes = x;
+  }
+  if (!larguras.isEmpty()) {
+    while (larguras.size() < colunas) larguras << larguras.last();
+    tf.setColumnWidthConstraints(larguras);
+  }
+  tf.setProperty(rtf::kBordasCelulasTwips, QVariant::fromValue(bordasTwips));
+  tf.setAlignment(Qt::AlignLeft);
+  // The table follows the paragraph before it directly: the empty
+  // paragraph that paragraph's \par opened goes after the table instead.
+  if (vazio_ && !aposTabela_ && cursor_.block().length() <= 1 && cursor_.block().previous().isValid())
+    cursor_.deletePreviousChar();
+  tabela_ = cursor_.insertTable(int(linhas.size()), colunas, tf);
+
+  for (int r = 0; r < int(linhas.size()); ++r) {
+    const Linha& d = linhas[r].definicao;
+    for (int i = 0; i < d.sombra.size() && i < linhas[r].colunas; ++i) {
+      if (!d.sombra[i].isValid()) continue;
+      QTextTableCell c = tabela_->cellAt(r, i);
+      QTextTableCellFormat cf = c.format().toTableCellFormat();
+      cf.setBackground(d.sombra[i]);
+      c.setFormat(cf);
+    }
+  }
+
+  linhaTabela_ = -1;
   celulaCursor_ = -1;
+  for (const Passo& passo : passos) {
+    const InfoLista* lista = passo.temLista ? &passo.lista : nullptr;
+    switch (passo.tipo) {
+      case Passo::Tipo::Marca:
+        formatoMarca_ = passo.formato.toCharFormat();
+        continue;
+      case Passo::Tipo::Quebra:
+        quebraProxima_ = true;
+        continue;
+      default:
+        break;
+    }
+    VaiParaCelula(passo.linha, passo.celula);
+    switch (passo.tipo) {
+      case Passo::Tipo::Texto:
+        cursor_.insertText(passo.texto, passo.formato.toCharFormat());
+        break;
+      case Passo::Tipo::Imagem:
+        cursor_.insertImage(passo.formato.toImageFormat());
+        break;
+      case Passo::Tipo::Paragrafo:
+        FormataBloco(passo.p, lista);
+        cursor_.insertBlock();
+        break;
+      case Passo::Tipo::Celula:
+        FormataBloco(passo.p, lista);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+void Construtor::VaiParaCelula(int linha, int celula) {
+  if (linha == linhaTabela_ && celula == celulaCursor_) return;
+  cursor_ = tabela_->cellAt(linha, celula).lastCursorPosition();
+  linhaTabela_ = linha;
+  celulaCursor_ = celula;
 }
 
 void Construtor::SaiDaTabela() {
   cursor_ = QTextCursor(doc_);
   cursor_.movePosition(QTextCursor::End);
   tabela_ = nullptr;
-  linhaAberta_ = false;
+  linhaTabela_ = -1;
   celulaCursor_ = -1;
   vazio_ = cursor_.block().length() <= 1;
   aposTabela_ = true;
 }
 
+void Construtor::DefineFormatoMarca(const QTextCharFormat& f) {
+  if (coletando_)
+    Grava(Passo::Tipo::Marca, Paragrafo(), nullptr, {}, f);
+  else
+    formatoMarca_ = f;
+}
+
 void Construtor::Texto(const QString& texto, const QTextCharFormat& formato, const Paragrafo& p) {
   if (texto.isEmpty()) return;
-  GaranteLugar(p);
+  if (NaTabela(p.naTabela)) {
+    GaranteCelula();
+    Grava(Passo::Tipo::Texto, p, nullptr, texto, formato);
+    return;
+  }
   cursor_.insertText(texto, formato);
   vazio_ = false;
   aposTabela_ = false;
 }
 
 void Construtor::Imagem(const QTextImageFormat& formato, const Paragrafo& p) {
-  GaranteLugar(p);
+  if (NaTabela(p.naTabela)) {
+    GaranteCelula();
+    Grava(Passo::Tipo::Imagem, p, nullptr, {}, formato);
+    return;
+  }
   cursor_.insertImage(formato);
   vazio_ = false;
   aposTabela_ = false;
@@ -186,7 +273,11 @@ void Construtor::FormataBloco(const Paragrafo& p, const InfoLista* lista) {
 }
 
 void Construtor::FimParagrafo(const Paragrafo& p, const InfoLista* lista) {
-  GaranteLugar(p);
+  if (NaTabela(p.naTabela)) {
+    GaranteCelula();
+    Grava(Passo::Tipo::Paragrafo, p, lista);
+    return;
+  }
   FormataBloco(p, lista);
   cursor_.insertBlock();
   vazio_ = true;
@@ -195,29 +286,30 @@ void Construtor::FimParagrafo(const Paragrafo& p, const InfoLista* lista) {
 
 void Construtor::QuebraPagina(const Paragrafo& p, const InfoLista* lista) {
   FimParagrafo(p, lista);
-  quebraProxima_ = true;
+  if (coletando_)
+    Grava(Passo::Tipo::Quebra, p);
+  else
+    quebraProxima_ = true;
 }
 
 void Construtor::Celula(const Paragrafo& p, const InfoLista* lista) {
-  GaranteLugar(p);
-  FormataBloco(p, lista);
-
+  NaTabela(true);
+  GaranteCelula();
+  Grava(Passo::Tipo::Celula, p, lista);
   if (celula_ + 1 < kMaxColunas) ++celula_;
 }
 
-void Construtor::FimLinha(const Paragrafo& p) {
-  if (!linhaAberta_) {
-    // A row of empty cells still shows.
-    Paragrafo naTabela = p;
-    naTabela.naTabela = true;
-    GaranteLugar(naTabela);
-  }
+void Construtor::FimLinha(const Paragrafo&) {
+  // A row of empty cells still shows.
+  NaTabela(true);
+  if (!linhaAberta_) GaranteCelula();
   linhaAberta_ = false;
   celula_ = 0;
-  celulaCursor_ = -1;
+  celulaAberta_ = -1;
 }
 
 void Construtor::Termina(const Paragrafo& p, const InfoLista* lista) {
+  if (coletando_) ColocaTabela();
   if (tabela_ && !p.naTabela) SaiDaTabela();
   if (!tabela_) FormataBloco(p, lista);
 }

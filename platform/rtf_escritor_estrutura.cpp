@@ -163,7 +163,10 @@ void Escritor::Figura(const QTextImageFormat& f) {
   // The size it is shown at wins over the measures it came with.
   if (f.width() > 0 && f.height() > 0) {
     const bool semMedidas = d.goalw <= 0 && d.goalh <= 0 && d.picw <= 0 && d.pich <= 0;
-    const QSize natural = semMedidas ? rtf_interno::DecodificaFigura(d).size() : QSize();
+    QSize natural;
+    // Only the size its data declares is wanted: nothing larger than a
+    // picture may be is decoded for it.
+    if (semMedidas) rtf_interno::DecodificaFigura(d, platform::kMaiorAreaFigura, &natural);
     const QSizeF twips = rtf_interno::TamanhoFiguraTwips(d, natural);
     if (std::abs(TwipsParaDoc(twips.width()) - f.width()) > 0.5 ||
         std::abs(TwipsParaDoc(twips.height()) - f.height()) > 0.5) {

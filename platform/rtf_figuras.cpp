@@ -1,7 +1,5 @@
 // Pictures embedded in rich text (\pict): PNG, JPEG, device-independent and
 // device-dependent bitmaps, and metafiles.
-#include <QBuffer>
-#include <QImageReader>
 #include <QtEndian>
 #include <algorithm>
 
@@ -11,8 +9,6 @@
 namespace platform::rtf_interno {
 
 namespace {
-
-constexpr int kMaxLado = 16384;  // pixels; larger pictures are a damaged file
 
 quint32 Le32(const QByteArray& b, int pos) {
   if (pos < 0 || pos + 4 > b.size()) return 0;
@@ -24,18 +20,8 @@ quint16 Le16(const QByteArray& b, int pos) {
   return qFromLittleEndian<quint16>(b.constData() + pos);
 }
 
-QImage LeImagem(const QByteArray& dados, const char* formato) {
-  QBuffer buffer;
-  buffer.setData(dados);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader leitor(&buffer, formato);
-  const QSize t = leitor.size();
-  if (t.isValid() && (t.width() > kMaxLado || t.height() > kMaxLado)) return {};
-  return leitor.read();
-}
-
 // A packed DIB (the bitmap file without its 14-byte file header).
-QImage LeDIB(const QByteArray& dib) {
+QImage LeDIB(const QByteArray& dib, qint64 maiorArea, QSize* natural) {
   const quint32 tamCabecalho = Le32(dib, 0);
   if (tamCabecalho < 12 || tamCabecalho > quint32(dib.size())) return {};
   quint32 bits = 0, cores = 0, compressao = 0;
@@ -62,13 +48,14 @@ QImage LeDIB(const QByteArray& dib) {
   qToLittleEndian<quint32>(deslocamento, n);
   arquivo.append(n, 4);
   arquivo.append(dib);
-  return LeImagem(arquivo, "BMP");
+  return LeImagemLimitada(arquivo, "BMP", maiorArea, natural);
 }
 
 // A device-dependent bitmap: rows of \wbmwidthbytes, top row first.
-QImage LeDDB(const DadosFigura& f) {
+QImage LeDDB(const DadosFigura& f, qint64 maiorArea, QSize* natural) {
   const int w = f.picw, h = f.pich;
-  if (w <= 0 || h <= 0 || w > kMaxLado || h > kMaxLado) return {};
+  *natural = QSize(w, h);
+  if (!TamanhoAceito(*natural, maiorArea)) return {};
   const int bpp = f.wbmBits;
   if (bpp != 1 && bpp != 24 && bpp != 32) return {};
   int passo = f.wbmLarguraBytes;
@@ -101,30 +88,34 @@ QImage LeDDB(const DadosFigura& f) {
 
 // A metafile drawn at twice the size it is shown at on the screen, so that
 // it stays sharp when printed.
-QImage LeMetarquivo(const DadosFigura& f, platform::Figura::Formato formato) {
+QImage LeMetarquivo(const DadosFigura& f, platform::Figura::Formato formato, qint64 maiorArea, QSize* natural) {
   platform::Figura figura;
   if (!figura.CarregaBytes(f.dados, formato)) return {};
   const QSizeF twips = TamanhoFiguraTwips(f, figura.Tamanho());
   QSize tamanho(int(twips.width() * 2 / 15.0), int(twips.height() * 2 / 15.0));
   tamanho = tamanho.boundedTo(QSize(4096, 4096)).expandedTo(QSize(1, 1));
+  *natural = tamanho;
+  if (!TamanhoAceito(tamanho, maiorArea)) return {};
   return figura.Imagem(tamanho);
 }
 
 }  // namespace
 
-QImage DecodificaFigura(const DadosFigura& f) {
+QImage DecodificaFigura(const DadosFigura& f, qint64 maiorArea, QSize* natural) {
+  *natural = QSize();
   if (f.dados.isEmpty()) return {};
-  if (f.tipo == "png") return LeImagem(f.dados, "PNG");
+  if (f.tipo == "png") return LeImagemLimitada(f.dados, "PNG", maiorArea, natural);
   if (f.tipo == "jpeg") {
-    QImage img = platform::DecodificaJPEG(f.dados);
-    return img.isNull() ? LeImagem(f.dados, "JPEG") : img;
+    QImage img = platform::DecodificaJPEG(f.dados, nullptr, maiorArea, natural);
+    // Data whose header libjpeg cannot read may still be a picture Qt reads.
+    return img.isNull() && !natural->isValid() ? LeImagemLimitada(f.dados, "JPEG", maiorArea, natural) : img;
   }
-  if (f.tipo == "dib") return LeDIB(f.dados);
-  if (f.tipo == "wbitmap") return LeDDB(f);
-  if (f.tipo == "wmf") return LeMetarquivo(f, platform::Figura::Formato::WMF);
-  if (f.tipo == "emf") return LeMetarquivo(f, platform::Figura::Formato::EMF);
+  if (f.tipo == "dib") return LeDIB(f.dados, maiorArea, natural);
+  if (f.tipo == "wbitmap") return LeDDB(f, maiorArea, natural);
+  if (f.tipo == "wmf") return LeMetarquivo(f, platform::Figura::Formato::WMF, maiorArea, natural);
+  if (f.tipo == "emf") return LeMetarquivo(f, platform::Figura::Formato::EMF, maiorArea, natural);
   // An unnamed kind: whatever the bytes say.
-  return LeImagem(f.dados, nullptr);
+  return LeImagemLimitada(f.dados, nullptr, maiorArea, natural);
 }
 
 QSizeF TamanhoFiguraTwips(const DadosFigura& f, QSize natural) {

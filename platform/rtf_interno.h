@@ -14,8 +14,11 @@
 #include <QTextCursor>
 #include <QTextListFormat>
 #include <QTextOption>
+#include <deque>
 #include <memory>
 #include <vector>
+
+#include "platform/figura.h"
 
 class QStringDecoder;
 
@@ -82,7 +85,10 @@ struct Linha {
   QColor proximaSombra;         // \clcbpat before the \cellx it belongs to
 };
 
-// The paragraph and table structure of the document being read.
+// The paragraph and table structure of the document being read.  A table is
+// gathered whole before it goes into the document: its rows and columns are
+// counted as it is read, then it is inserted in one step and its content put
+// into its cells, so that a long table costs in proportion to its size.
 class Construtor {
  public:
   Construtor(QTextDocument* doc, const Linha* linha);
@@ -96,27 +102,58 @@ class Construtor {
   bool paragrafoVazio() const { return vazio_; }
   // The character format of the paragraph mark: an empty paragraph takes
   // its height from it, a list item its marker when it holds no text.
-  void DefineFormatoMarca(const QTextCharFormat& f) { formatoMarca_ = f; }
+  void DefineFormatoMarca(const QTextCharFormat& f);
 
  private:
-  void GaranteLugar(const Paragrafo& p);
-  void AbreLinha();
+  // One step of a table's content, in the cell it goes to.
+  struct Passo {
+    enum class Tipo { Texto, Imagem, Paragrafo, Quebra, Celula, Marca } tipo;
+    int linha = 0, celula = 0;
+    QString texto;
+    QTextFormat formato;  // of the text, the picture or the paragraph mark
+    Paragrafo p;
+    bool temLista = false;
+    InfoLista lista;
+  };
+  // A row as it was defined when it opened.
+  struct LinhaTabela {
+    Linha definicao;
+    int colunas = 0;  // the table's columns once the row had opened
+  };
+
+  // True when the step belongs to a table (it is then gathered); a step
+  // after a table first puts the gathered table into the document.
+  bool NaTabela(bool naTabela);
+  void Grava(Passo::Tipo tipo, const Paragrafo& p, const InfoLista* lista = nullptr, const QString& texto = {},
+             const QTextFormat& formato = {});
+  void GaranteCelula();
+  // Inserts the gathered table with its final rows and columns, then puts
+  // its content into its cells in the order read.
+  void ColocaTabela();
+  void VaiParaCelula(int linha, int celula);
   void SaiDaTabela();
   void FormataBloco(const Paragrafo& p, const InfoLista* lista);
 
   QTextDocument* doc_;
   const Linha* linha_;
   QTextCursor cursor_;
-  QTextTable* tabela_ = nullptr;
+  QTextTable* tabela_ = nullptr;  // the table just put in, until content follows it
   int linhaTabela_ = -1;
-  int celula_ = 0;        // the cell the next content goes to
-  int celulaCursor_ = -1; // the cell the cursor is in
-  bool linhaAberta_ = false;
+  int celulaCursor_ = -1;  // the cell the cursor is in
   bool vazio_ = true;
   bool quebraProxima_ = false;
   bool aposTabela_ = false;  // nothing was put after the table that just ended
   QHash<QString, QTextList*> listas_;
   QTextCharFormat formatoMarca_;
+
+  // The table being gathered.
+  bool coletando_ = false;
+  std::deque<Passo> passos_;
+  std::vector<LinhaTabela> linhas_;
+  int colunas_ = 0;
+  int celula_ = 0;         // the cell the next content goes to
+  int celulaAberta_ = -1;  // the cell the last step went to
+  bool linhaAberta_ = false;
 };
 
 // The code page of an RTF charset; 0 for the document's own.
@@ -132,8 +169,10 @@ struct DadosFigura {
   int wbmBits = 1, wbmLarguraBytes = 0;
 };
 
-// The picture decoded; a null image when it cannot be.
-QImage DecodificaFigura(const DadosFigura& f);
+// The picture decoded within `maiorArea` pixels (and the limits of every
+// picture); a null image when it cannot be or is over a limit.  *natural is
+// the size its data declares, when that could be read.
+QImage DecodificaFigura(const DadosFigura& f, qint64 maiorArea, QSize* natural);
 // The size the picture is shown at, in twips.
 QSizeF TamanhoFiguraTwips(const DadosFigura& f, QSize natural);
 
@@ -239,6 +278,8 @@ class Leitor {
   DadosFigura figura_;
   int nibble_ = -1;
   int figuras_ = 0;
+  // Bytes of decoded pictures the document may still take.
+  qint64 memoriaFiguras_ = kMaiorMemoriaFigurasDocumento;
 };
 
 }  // namespace platform::rtf_interno

@@ -2,7 +2,6 @@
 // tables, and the control words that teachers' documents hold.
 #include "platform/rtf_leitor.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QHash>
 #include <QScreen>
@@ -10,9 +9,11 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <algorithm>
+#include <limits>
 #include <memory>
 #include <vector>
 
+#include "files/abertura.h"
 #include "files/pastas.h"
 #include "files/texto.h"
 #include "platform/rtf_interno.h"
@@ -598,11 +599,17 @@ void Leitor::InsereFigura() {
   nibble_ = -1;
   if (g().destino != Destino::Texto) return;
   AntesDaEstrutura();
-  QImage img = DecodificaFigura(f);
-  const QSizeF twips = TamanhoFiguraTwips(f, img.size());
+  // Each picture within the picture limits and what the document's budget
+  // has left.
+  QSize natural;
+  QImage img = DecodificaFigura(f, std::min(kMaiorAreaFigura, memoriaFiguras_ / kBytesPorPixel), &natural);
+  if (!img.isNull() && img.sizeInBytes() > memoriaFiguras_) img = QImage();
+  if (!img.isNull()) memoriaFiguras_ -= img.sizeInBytes();
+  const QSizeF twips = TamanhoFiguraTwips(f, img.isNull() ? natural : img.size());
   const QSizeF tamanho(TwipsParaDoc(twips.width()), TwipsParaDoc(twips.height()));
   if (img.isNull()) {
-    // What cannot be decoded keeps its place as a plain grey box.
+    // What cannot be decoded, or is over a limit, keeps its place as an
+    // empty grey frame of its declared size.
     img = QImage(8, 8, QImage::Format_RGB32);
     img.fill(QColor(235, 235, 235));
   }
@@ -676,10 +683,9 @@ void LeRTF(const QByteArray& bytes, QTextDocument* doc) {
 }
 
 bool CarregaTextoRico(const QString& caminho, QTextDocument* doc) {
-  QFile arquivo(files::ResolveCaminho(caminho));
   QByteArray bytes;
-  const bool lido = arquivo.open(QIODevice::ReadOnly);
-  if (lido) bytes = arquivo.readAll();
+  const bool lido = files::LeArquivoComum(files::ResolveCaminho(caminho), &bytes,
+                                          std::numeric_limits<qint64>::max());
   if (EhRTF(bytes)) {
     LeRTF(bytes, doc);
     return true;

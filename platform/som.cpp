@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QMediaMetaData>
 #include <QMediaPlayer>
@@ -15,6 +14,7 @@
 #include <QVideoSink>
 #include <QVideoWidget>
 
+#include "files/abertura.h"
 #include "platform/som_midi.h"
 
 namespace platform {
@@ -25,9 +25,9 @@ namespace {
 constexpr qint64 kMaiorSom = 256ll * 1024 * 1024;
 
 QByteArray LeArquivo(const QString& caminho, qint64 limite = kMaiorSom) {
-  QFile f(caminho);
-  if (!f.open(QIODevice::ReadOnly) || f.size() > limite) return {};
-  return f.readAll();
+  QByteArray bytes;
+  files::LeArquivoComum(caminho, &bytes, limite);
+  return bytes;
 }
 
 // A media player of the multimedia layer with its audio output, both owned by

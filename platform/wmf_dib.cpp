@@ -1,8 +1,6 @@
 // Bitmaps inside metafiles: a device-independent bitmap is a bitmap file
 // without its 14-byte file header, so it is given one and read by Qt's
 // bitmap reader, after its header has been checked against the bytes.
-#include <QBuffer>
-#include <QImageReader>
 #include <QtEndian>
 
 #include "platform/figura.h"
@@ -32,7 +30,7 @@ QImage DecodificaDIB(const char* dados, qint64 tamanho) {
     if (compressao == BI_JPEG || compressao == BI_PNG) {
       const QByteArray embutida(dados + cabecalho, tamanho - cabecalho);
       if (compressao == BI_JPEG) return DecodificaJPEG(embutida);
-      return QImage::fromData(embutida, "PNG");
+      return LeImagemLimitada(embutida, "PNG");
     }
     if (bits <= 8) cores = usadas ? usadas : (qint64(1) << bits);
     else cores = usadas;
@@ -49,10 +47,7 @@ QImage DecodificaDIB(const char* dados, qint64 tamanho) {
   qToLittleEndian<quint32>(static_cast<quint32>(14 + tamanho), arquivo.data() + 2);
   qToLittleEndian<quint32>(static_cast<quint32>(deslocamento), arquivo.data() + 10);
   arquivo.append(dados, tamanho);
-  QBuffer buffer(&arquivo);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader leitor(&buffer, "BMP");
-  return leitor.read();
+  return LeImagemLimitada(arquivo, "BMP");
 }
 
 }  // namespace platform

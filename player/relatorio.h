@@ -29,16 +29,20 @@ QByteArray BlocoRelatorio(const QString& nome, const QString& identificacao,
 enum class Gravacao {
   Gravado,    // the whole block was appended
   NaoCriado,  // the file did not exist and could not be created
-  Travado,    // no open with the others denied writing succeeded in time
+  Travado,    // another writer held the file all the time allowed
+  Recusado,   // the file cannot be written: a folder, not a plain file,
+              // read-only, on a read-only disk, or no locks there
   Falhou,     // the write failed; the file was put back as it was
 };
 
-// Appends the block to the file with every other writer kept out: the file is
-// opened for appending and locked exclusively (a record lock and a whole-file
-// lock on the file itself), retried at once, busily, until `limiteMs` have
-// passed on the clock.  The block goes out in one write under the lock and is
-// flushed to the disk before the lock is let go, so no reader or other writer
-// ever sees half of it.  The path is used as given (no case resolution), so a
+// Appends the block to the file with every other writer kept out: the file
+// (a plain file only) is opened for writing and locked exclusively (a record
+// lock and a whole-file lock on the file itself).  While another writer holds
+// the lock the open is retried at once, busily, until `limiteMs` have passed
+// on the clock; any other failure gives up at once.  Under the lock the tail
+// of a writer killed half-way is cut back first, then the block is written
+// and flushed to the disk before the lock is let go, so a new block never
+// follows a torn one.  The path is used as given (no case resolution), so a
 // child process may call this with nothing but plain system calls.
 Gravacao AnexaBloco(const QByteArray& caminhoLocal, const QByteArray& bloco,
                     const files::Relogio& relogio, int limiteMs = kEsperaRelatorioMs);

@@ -3,7 +3,10 @@
 // checks that precede them.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSet>
+#include <algorithm>
+#include <vector>
 
 #include "files/arquivo_registros.h"
 #include "files/pastas.h"
@@ -68,6 +71,68 @@ TEST(SorteioSemRepeticao, DrawsEveryRecordNumberExactlyOnce) {
     EXPECT_EQ(vistos, (QSet<qint64>{1, 2, 3, 4, 5, 6, 7, 8, 9})) << semente;
     EXPECT_EQ(sorteio.Proximo(), 0);
   }
+}
+
+// Each draw takes the k-th number left in increasing order, k from the
+// generator: the same numbers, draw for draw, as taking them out of the list
+// of the numbers left, across the sizes where the draw tree changes shape.
+TEST(SorteioSemRepeticao, DrawsAsFromTheOrderedListOfTheNumbersLeft) {
+  for (qint64 total : {1, 2, 63, 64, 65, 511, 512, 513, 1024, 1025, 5000}) {
+    for (uint32_t semente : {0u, 99u, 4000000000u}) {
+      files::Aleatorio g(semente), modelo(semente);
+      SorteioSemRepeticao sorteio(total, g);
+      QList<qint64> restantes;
+      for (qint64 i = 1; i <= total; ++i) restantes.append(i);
+      while (!restantes.isEmpty()) {
+        ASSERT_FALSE(sorteio.vazio());
+        const qint64 esperado = restantes.takeAt(modelo.Sorteia(int(restantes.size())));
+        ASSERT_EQ(sorteio.Proximo(), esperado) << total << " numbers, seed " << semente;
+      }
+      EXPECT_TRUE(sorteio.vazio());
+    }
+  }
+}
+
+// A sparse file can hold a terabyte of zero records: a draw costs what was
+// drawn, never the size of the file.
+TEST(SorteioSemRepeticao, AHugeCountCostsOnlyWhatIsDrawn) {
+  const qint64 total = qint64(1) << 40;
+  files::Aleatorio g(7);
+  SorteioSemRepeticao sorteio(total, g);
+  QSet<qint64> vistos;
+  for (int i = 0; i < 2000; ++i) {
+    const qint64 n = sorteio.Proximo();
+    ASSERT_GE(n, 1);
+    ASSERT_LE(n, total);
+    vistos.insert(n);
+  }
+  EXPECT_EQ(vistos.size(), 2000);
+  EXPECT_FALSE(sorteio.vazio());
+}
+
+// Records that are all the same word: every record number is drawn once (the
+// file is used up) and one item is kept, in time that grows with the file.
+TEST(SelecionaAleatoria, AFileOfOneRecordRepeatedIsUsedUpOnce) {
+  class Iguais : public FonteRegistros {
+   public:
+    explicit Iguais(qint64 n) : lidos(static_cast<size_t>(n), false), registro_(apoio::Palavra("PULSO").ParaBytes()) {}
+    qint64 Conta() override { return qint64(lidos.size()); }
+    QByteArray Le(qint64 n) override {
+      EXPECT_FALSE(lidos[size_t(n - 1)]) << "record " << n << " read twice";
+      lidos[size_t(n - 1)] = true;
+      return registro_;
+    }
+    std::vector<bool> lidos;
+
+   private:
+    QByteArray registro_;
+  };
+  Iguais fonte(300000);
+  files::Aleatorio g(2024);
+  const auto s = SelecionaAleatoria(fonte, 20, g, RegrasPalavras());
+  ASSERT_EQ(s.itens.size(), 1);
+  EXPECT_EQ(s.itens[0].Palavra, "PULSO");
+  EXPECT_EQ(std::count(fonte.lidos.begin(), fonte.lidos.end(), true), 300000);
 }
 
 // Six records, three of them the same word with the same hint (one stored in
@@ -186,6 +251,22 @@ TEST_F(CargaArquivoTest, CountsAndSelectsFromTheFile) {
   EXPECT_EQ(seq.itens[1].Palavra, "VEIA");
   const auto alea = SelecionaDoArquivo<RegPalavra>(caminho, 3, true, g, RegrasPalavras());
   EXPECT_EQ(alea.itens.size(), 3);
+}
+
+// A sparse file of zero records (they verify: an empty word has an empty
+// check text) takes no disk space: it is read to its end once, and one
+// word is played.
+TEST_F(CargaArquivoTest, ASparseFileOfZeroRecordsIsUsedUpOnce) {
+  const QString caminho = pasta.Escreve("zeros.plv", {});
+  QFile f(caminho);
+  ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(f.resize(qint64(779) * 40000));
+  f.close();
+  files::Aleatorio g(5);
+  const auto c = SelecionaDoArquivo<RegPalavra>(caminho, 20, true, g, RegrasPalavras());
+  ASSERT_EQ(c.falha, FalhaCarga::Nenhuma);
+  ASSERT_EQ(c.itens.size(), 1);
+  EXPECT_EQ(c.itens[0].Palavra, "");
 }
 
 TEST_F(CargaArquivoTest, CorruptAndVanishedFilesComeBackAsFailures) {

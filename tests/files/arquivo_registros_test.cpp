@@ -1,11 +1,15 @@
 #include "files/arquivo_registros.h"
 
 #include "files/registros.h"
+#include "support/disco_cheio.h"
 #include "support/pasta_temporaria.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace files;
 
@@ -183,10 +187,54 @@ TEST_F(ArquivoRegistros, Falhas) {
   EXPECT_EQ(e.path(), QStringLiteral("/x"));
 }
 
-TEST_F(ArquivoRegistros, DiscoCheio) {
-  if (!QFileInfo::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "no /dev/full";
+// A pipe or a device where a record file should be is refused at once, in
+// every mode: the open neither waits for the pipe's other end nor takes a
+// device for a file (a pipe with a writer, a device that reads as endless
+// zeros).  Nothing is created in its place.
+TEST_F(ArquivoRegistros, SoArquivosComunsSaoAbertos) {
+  const QString cano = pasta.caminho() + "cano.plv";
+  ASSERT_EQ(mkfifo(QFile::encodeName(cano).constData(), 0644), 0);
+  const int escritor = ::open(QFile::encodeName(cano).constData(), O_RDWR | O_NONBLOCK);  // keeps a writer there
+  for (const QString& caminho : {cano, QStringLiteral("/dev/zero"), QStringLiteral("/dev/null")}) {
+    SCOPED_TRACE(caminho.toStdString());
+    if (!QFileInfo::exists(caminho)) continue;
+    RecordFile f(kTam);
+    EsperaFalha([&] { f.AbreLeitura(caminho); }, IoError::Kind::AccessDenied, "Access denied");
+    EsperaFalha([&] { f.AbreEdicao(caminho); }, IoError::Kind::AccessDenied, "Access denied");
+    EsperaFalha([&] { RecordFile::Reescreve(caminho, kTam, {Reg('x')}); }, IoError::Kind::AccessDenied,
+                "Access denied");
+    EsperaFalha([&] { LeTodos(caminho, kTam); }, IoError::Kind::AccessDenied, "Access denied");
+    EXPECT_FALSE(f.aberto());
+  }
+  if (escritor >= 0) ::close(escritor);
   RecordFile f(kTam);
-  f.AbreEdicao(QStringLiteral("/dev/full"));
+  ::unlink(QFile::encodeName(cano).constData());
+  ASSERT_EQ(mkfifo(QFile::encodeName(cano).constData(), 0644), 0);  // no one at either end
+  EsperaFalha([&] { f.AbreLeitura(cano); }, IoError::Kind::AccessDenied, "Access denied");
+  EsperaFalha([&] { f.AbreEdicao(cano); }, IoError::Kind::AccessDenied, "Access denied");
+  EXPECT_FALSE(QFileInfo(cano).isFile());
+}
+
+// Records read through a mapping of the file; another program cutting the
+// file meanwhile makes the lost records a read past the end, not a crash.
+TEST_F(ArquivoRegistros, LeituraMapeadaSobreviveAoArquivoCortado) {
+  const QString p = Cria(QString(2048, QChar('M')));  // 16 KB: four pages
+  RecordFile f(kTam);
+  f.AbreLeitura(p);
+  const uchar* mapa = f.Mapeia();
+  ASSERT_NE(mapa, nullptr);
+  EXPECT_EQ(f.LeMapeado(mapa, 2048), Reg('M'));
+  EsperaFalha([&] { f.LeMapeado(mapa, 2049); }, IoError::Kind::ReadBeyondEnd, "Read beyond end of file");
+  ASSERT_TRUE(QFile::resize(p, 100));
+  EsperaFalha([&] { f.LeMapeado(mapa, 2000); }, IoError::Kind::ReadBeyondEnd, "Read beyond end of file");
+  EXPECT_EQ(f.LeMapeado(mapa, 1), Reg('M'));
+  f.Fecha();
+}
+
+TEST_F(ArquivoRegistros, DiscoCheio) {
+  RecordFile f(kTam);
+  f.AbreEdicao(pasta.caminho() + "cheio.plv");
+  apoio::DiscoCheio cheio(0);
   EsperaFalha([&] { f.Escreve(1, Reg('x')); }, IoError::Kind::DiskFull, "Disk full");
 }
 

@@ -1,6 +1,7 @@
 #include "player/activities/rules/selecao.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "files/pastas.h"
 
@@ -22,19 +23,71 @@ int NumeroDeItens(qint64 registros, int quant, int maximo) {
   return static_cast<int>(std::max<qint64>(n, 0));
 }
 
-SorteioSemRepeticao::SorteioSemRepeticao(qint64 total, files::Aleatorio& gerador) : gerador_(gerador) {
-  restantes_.reserve(static_cast<qsizetype>(std::max<qint64>(total, 0)));
-  for (qint64 i = 1; i <= total; ++i) restantes_.append(i);
+SorteioSemRepeticao::SorteioSemRepeticao(qint64 total, files::Aleatorio& gerador)
+    : total_(std::max<qint64>(total, 0)), gerador_(gerador) {
+  while ((kNumerosFolha << niveis_) < total_) ++niveis_;
+  if (niveis_ > 0) nos_.emplace_back();
+  else folhas_.emplace_back();
 }
 
 qint64 SorteioSemRepeticao::Proximo() {
-  if (restantes_.isEmpty()) return 0;
-  // Files hold far fewer than 2^31 records of these sizes in practice; a
-  // larger count still draws within range.
-  const int k = gerador_.Sorteia(static_cast<int>(std::min<qsizetype>(restantes_.size(), INT32_MAX)));
-  const qint64 n = restantes_[k];
-  restantes_.removeAt(k);
-  return n;
+  if (vazio()) return 0;
+  // The generator draws below 2^31; a larger rest draws among its first
+  // 2^31 numbers.
+  const int k = gerador_.Sorteia(static_cast<int>(std::min<qint64>(total_ - sorteados_, INT32_MAX)));
+  ++sorteados_;
+  return Marca(k) + 1;
+}
+
+qint64 SorteioSemRepeticao::Marcados(qint32 indice, bool folha) const {
+  if (indice < 0) return 0;
+  return folha ? folhas_[indice].marcados : nos_[indice].marcados;
+}
+
+qint64 SorteioSemRepeticao::Marca(qint64 k) {
+  qint64 base = 0;
+  qint64 faixa = kNumerosFolha << niveis_;  // numbers under the current node
+  qint32 atual = 0;
+  for (int nivel = niveis_; nivel > 0; --nivel) {
+    const bool acimaDeFolhas = nivel == 1;
+    ++nos_[atual].marcados;
+    const qint64 metade = faixa / 2;
+    const qint64 livresEsquerda = metade - Marcados(nos_[atual].filho[0], acimaDeFolhas);
+    int lado = 0;
+    if (k >= livresEsquerda) {
+      k -= livresEsquerda;
+      base += metade;
+      lado = 1;
+    }
+    qint32 proximo = nos_[atual].filho[lado];
+    if (proximo < 0) {
+      if (acimaDeFolhas) {
+        proximo = static_cast<qint32>(folhas_.size());
+        folhas_.emplace_back();
+      } else {
+        proximo = static_cast<qint32>(nos_.size());
+        nos_.emplace_back();
+      }
+      nos_[atual].filho[lado] = proximo;
+    }
+    atual = proximo;
+    faixa = metade;
+  }
+  Folha& folha = folhas_[atual];
+  ++folha.marcados;
+  for (int p = 0; p < kPalavrasFolha; ++p) {
+    quint64 livres = ~folha.bits[p];
+    const int n = std::popcount(livres);
+    if (k >= n) {
+      k -= n;
+      continue;
+    }
+    for (; k > 0; --k) livres &= livres - 1;  // drops the k lowest free bits
+    const int bit = std::countr_zero(livres);
+    folha.bits[p] |= quint64(1) << bit;
+    return base + p * 64 + bit;
+  }
+  return base;  // not reached: k is below the numbers left
 }
 
 QString TextoFalha(const FormatoDados& formato, FalhaCarga falha, const QString& erroES) {
@@ -70,6 +123,8 @@ Contagem ContaRegistros(const QString& caminho, int tamanho) {
 
 FonteArquivo::FonteArquivo(const QString& caminho, int tamanho) : arquivo_(tamanho) {
   arquivo_.AbreLeitura(caminho);
+  conta_ = arquivo_.Conta();
+  mapa_ = arquivo_.Mapeia();
 }
 
 FonteArquivo::~FonteArquivo() {

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "files/arquivo_registros.h"
 #include "files/convencoes.h"
@@ -63,15 +64,38 @@ struct Selecao {
   QList<R> itens;           // in the order accepted
 };
 
-// Record numbers 1..total drawn uniformly among those not yet drawn.
+// Record numbers 1..total drawn uniformly among those not yet drawn: each
+// draw takes the k-th number still left, in increasing order, k drawn from
+// the generator.  A draw costs the depth of a tree over the numbers (about
+// log2(total)), and the tree holds only the parts that were drawn from, one
+// bit a drawn number at most, so a file of any size costs in proportion to
+// the records drawn, never to its size.
 class SorteioSemRepeticao {
  public:
   SorteioSemRepeticao(qint64 total, files::Aleatorio& gerador);
-  bool vazio() const { return restantes_.isEmpty(); }
+  bool vazio() const { return sorteados_ >= total_; }
   qint64 Proximo();  // 0 when none is left
 
  private:
-  QList<qint64> restantes_;
+  static constexpr int kPalavrasFolha = 8;  // a leaf: 512 numbers, one bit each
+  static constexpr qint64 kNumerosFolha = kPalavrasFolha * 64;
+  struct No {
+    qint64 marcados = 0;        // numbers drawn below this node
+    qint32 filho[2] = {-1, -1};  // nodes, or leaves below the lowest level
+  };
+  struct Folha {
+    quint64 bits[kPalavrasFolha] = {};
+    qint32 marcados = 0;
+  };
+  // Marks and returns (0-based) the k-th number not yet drawn.
+  qint64 Marca(qint64 k);
+  qint64 Marcados(qint32 indice, bool folha) const;
+
+  qint64 total_;
+  qint64 sorteados_ = 0;
+  int niveis_ = 0;  // levels of nodes above the leaves
+  std::vector<No> nos_;
+  std::vector<Folha> folhas_;
   files::Aleatorio& gerador_;
 };
 
@@ -130,16 +154,21 @@ struct Contagem {
 };
 Contagem ContaRegistros(const QString& caminho, int tamanho);
 
-// Opens the file read-only for a selection and closes it afterwards.
+// Opens the file read-only for a selection and closes it afterwards.  The
+// records are read through a mapping of the file where it can be made, so a
+// selection that draws the whole of a large file costs no system call a
+// record.
 class FonteArquivo : public FonteRegistros {
  public:
   FonteArquivo(const QString& caminho, int tamanho);  // throws files::IoError
   ~FonteArquivo() override;
-  qint64 Conta() override { return arquivo_.Conta(); }
-  QByteArray Le(qint64 n) override { return arquivo_.Le(n); }
+  qint64 Conta() override { return conta_; }
+  QByteArray Le(qint64 n) override { return mapa_ ? arquivo_.LeMapeado(mapa_, n) : arquivo_.Le(n); }
 
  private:
   files::RecordFile arquivo_;
+  qint64 conta_ = 0;
+  const uchar* mapa_ = nullptr;
 };
 
 template <class R>

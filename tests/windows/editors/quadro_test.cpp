@@ -11,6 +11,7 @@
 #include "authoring/editors/palavras.h"
 #include "authoring/editors/testes.h"
 #include "comum.h"
+#include "support/disco_cheio.h"
 
 namespace {
 
@@ -320,10 +321,10 @@ TEST_F(QuadroTeste, UmArquivoQueNaoPodeSerAbertoERelatadoEOEditorFecha) {
 }
 
 TEST_F(QuadroTeste, UmDiscoCheioERelatadoSemFingirQueGravou) {
-  if (!QFileInfo::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "no /dev/full";
-  pravo::ArqPalavras = QStringLiteral("/dev/full");
+  pravo::ArqPalavras = Caminho(QStringLiteral("cheio.plv"));
   auto* frm = Editor<pravo::TfrmEditPal>("TfrmEditPal");
   const auto caixas = respondedor.Roda([&] {
+    apoio::DiscoCheio cheio(0);
     frm->show();
     apoio::Espera([&] { return !frm->isVisible(); }, 3000);
   });

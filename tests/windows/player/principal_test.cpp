@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "apoio_jogador.h"
 #include "player/servicos.h"
@@ -183,6 +184,17 @@ TEST_F(CorridaTeste, SemConfiguracaoVaiAoAssuntoDeDemonstracao) {
     EXPECT_TRUE(QFile::exists(outro.pasta.caminho() +
                               QString::fromUtf8("Sistema Cardiovascular/Relatório1.rel")));
   }
+}
+
+// A configuration that is a pipe is no configuration: the start neither
+// waits for the pipe's other end nor reads it, and goes to the demonstration
+// subject.
+TEST_F(CorridaTeste, ConfiguracaoQueNaoEhArquivoComumNaoPrendeOInicio) {
+  ASSERT_EQ(mkfifo(QFile::encodeName(programa.pasta.caminho() + "Zelmo2.cfg").constData(), 0644), 0);
+  programa.pasta.Escreve("Sistema Cardiovascular/Sistema Cardiovascular.ast", apoio::Bytes({Pagina(-1, "")}));
+  Corre();
+  EXPECT_EQ(zelmo::NomeAssunto, "Sistema Cardiovascular");
+  EXPECT_EQ(logins, 1);
 }
 
 TEST_F(CorridaTeste, NomeDeRelatorioQueNaoEhNomeSimplesFicaNoAssunto) {

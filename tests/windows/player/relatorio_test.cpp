@@ -1,18 +1,24 @@
 #include "player/relatorio.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <csignal>
 #include <sys/file.h>
+#include <random>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "apoio_jogador.h"
 #include "files/texto.h"
 #include "player/servicos.h"
+#include "support/relogio_falso.h"
 
 namespace {
 
@@ -318,6 +324,154 @@ TEST(EscritoresTeste, EscritaQueFalhaNaoDeixaMeioBloco) {
   ASSERT_EQ(waitpid(pid, &status, 0), pid);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   EXPECT_EQ(pasta.Le("Turma.rel"), "bloco antigo\n\n");
+}
+
+// --- A writer killed half-way
+
+// A block of about a megabyte that says who wrote it.
+QByteArray BlocoGrande(int escritor, int n) {
+  QStringList linhas;
+  for (int k = 0; k < 1000; ++k)
+    linhas << QString("%1 %2 %3 ").arg(escritor).arg(n).arg(k) + QString(1000, QChar('a' + (n + k) % 26));
+  return zelmo::BlocoRelatorio(QString("escritor %1").arg(escritor), QString::number(n), kAgora, linhas);
+}
+
+// Writers killed with SIGKILL while they append: whatever moment the kill
+// comes, the file holds only whole blocks, and the next block starts on its
+// own line of asterisks.
+TEST(EscritoresTeste, UmEscritorMortoNoMeioNuncaDeixaBlocoCortado) {
+  apoio::PastaTemporaria pasta;
+  const QString nome = pasta.caminho() + "Turma.rel";
+  const QByteArray caminho = QFile::encodeName(nome);
+  constexpr int kMortos = 40, kBlocos = 4;
+  std::mt19937 sorte(16);
+  for (int e = 0; e < kMortos; ++e) {
+    const qint64 antes = QFileInfo(nome).size();
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      QList<QByteArray> blocos;
+      for (int n = 0; n < kBlocos; ++n) blocos << BlocoGrande(e, n);
+      for (int n = 0; n < kBlocos; ++n) zelmo::AnexaBloco(caminho, blocos[n], files::RelogioSistema::Instancia());
+      _exit(0);
+    }
+    // Killed a moment after its first block began to land.
+    for (int espera = 0; espera < 50000 && QFileInfo(nome).size() == antes; ++espera) usleep(100);
+    usleep(sorte() % 4000);
+    kill(pid, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  }
+  ASSERT_EQ(zelmo::AnexaBloco(caminho, BlocoDe(kMortos, 0), files::RelogioSistema::Instancia()),
+            zelmo::Gravacao::Gravado);
+
+  QFile f(nome);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray tudo = f.readAll();
+  qsizetype pos = 0;
+  int ultimo = -1, proximo = 0, blocos = 0;
+  while (pos < tudo.size()) {
+    ASSERT_EQ(tudo.indexOf('\n', pos) - pos, 76) << "at byte " << pos;
+    const qsizetype fimCabecalho = tudo.indexOf('\n', pos + 77);
+    const QByteArray cabecalho = tudo.mid(pos + 77, fimCabecalho - pos - 77);
+    ASSERT_TRUE(cabecalho.startsWith("escritor ")) << cabecalho.left(60).constData();
+    // "escritor E  -  N - date - time"
+    const QList<QByteArray> partes = cabecalho.mid(9).split(' ');
+    const int e = partes.value(0).toInt(), n = partes.value(4).toInt();
+    const QByteArray esperado = e == kMortos ? BlocoDe(e, n) : BlocoGrande(e, n);
+    ASSERT_TRUE(QByteArrayView(tudo).sliced(pos).startsWith(esperado)) << "block " << e << "/" << n << " is not whole";
+    if (e != ultimo) proximo = 0;
+    EXPECT_TRUE(e >= ultimo && n == proximo) << "block " << e << "/" << n << " out of order";
+    ultimo = e;
+    proximo = n + 1;
+    pos += esperado.size();
+    ++blocos;
+  }
+  EXPECT_EQ(ultimo, kMortos);
+  EXPECT_GE(blocos, kMortos / 2);
+}
+
+// --- Report files that cannot be written at all
+
+// AnexaBloco in a child process prepared by `prepara` (which says false when
+// this machine cannot set the case up): 0 when it gave up without writing
+// after at most two readings of the clock, 1 when it wrote or waited for
+// the clock, 2 when the case could not be set up.  A child still busy after
+// 20 s has hung: -1.
+int TentaEmOutroProcesso(const QByteArray& caminho, const std::function<bool()>& prepara) {
+  const pid_t pid = fork();
+  if (pid < 0) return -2;
+  if (pid == 0) {
+    if (!prepara()) _exit(2);
+    apoio::RelogioFalso relogio;
+    const auto r = zelmo::AnexaBloco(caminho, "bloco\n\n", relogio);
+    _exit(r != zelmo::Gravacao::Gravado && relogio.leituras() <= 2 ? 0 : 1);
+  }
+  int status = 0;
+  for (int espera = 0; espera < 2000; ++espera) {
+    if (waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -3;
+    usleep(10000);
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, &status, 0);
+  return -1;
+}
+
+TEST(RecusadoTeste, SoUmaTravaDeOutroEscritorFazEsperar) {
+  apoio::PastaTemporaria pasta;
+  ASSERT_EQ(::chmod(QFile::encodeName(pasta.caminho()).constData(), 0755), 0);
+  struct Caso {
+    const char* nome;
+    std::function<bool(const QByteArray&)> prepara;  // in the child
+  };
+  const Caso casos[] = {
+      {"a folder", [](const QByteArray& c) { return ::mkdir(c.constData(), 0755) == 0; }},
+      {"a pipe", [](const QByteArray& c) { return ::mkfifo(c.constData(), 0644) == 0; }},
+      {"a read-only file",
+       [](const QByteArray& c) {
+         const int fd = ::open(c.constData(), O_WRONLY | O_CREAT, 0444);
+         if (fd < 0 || ::close(fd) != 0) return false;
+         // Not the superuser, for whom no file is read-only.
+         return ::setgid(65534) == 0 && ::setuid(65534) == 0 && ::access(c.constData(), W_OK) != 0;
+       }},
+      {"a read-only disk",
+       [](const QByteArray& c) {
+         // A disk of this process's own, made read-only once the report is
+         // on it.
+         const QByteArray pasta = c + ".disco";
+         if (::mkdir(pasta.constData(), 0755) != 0 || ::unshare(CLONE_NEWNS) != 0 ||
+             ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+             ::mount("zelmo", pasta.constData(), "tmpfs", 0, "size=64k") != 0)
+           return false;
+         const QByteArray arquivo = pasta + "/Turma.rel";
+         const int fd = ::open(arquivo.constData(), O_WRONLY | O_CREAT, 0644);
+         if (fd < 0 || ::close(fd) != 0) return false;
+         return ::mount(nullptr, pasta.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+       }},
+  };
+  int caso = 0;
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nome);
+    QByteArray caminho = QFile::encodeName(pasta.caminho() + QString("rel%1.rel").arg(caso++));
+    const bool disco = std::string(c.nome) == "a read-only disk";
+    const QByteArray alvo = disco ? caminho + ".disco/Turma.rel" : caminho;
+    const int r = TentaEmOutroProcesso(alvo, [&] { return c.prepara(caminho); });
+    if (r == 2) {
+      std::printf("(%s: cannot be set up on this machine)\n", c.nome);
+      continue;
+    }
+    EXPECT_EQ(r, 0) << (r == -1 ? "it hung" : r == 1 ? "it waited for the clock or wrote" : "");
+  }
+}
+
+TEST_F(RelatorioTeste, UmaPastaNoLugarDoRelatorioDaAMensagemSemEsperar) {
+  QDir().mkpath(zelmo::ArqRelatorio);
+  Aluno("Ana", "1");
+  apoio::Mensagem vista;
+  apoio::RespondeMensagem(QMessageBox::Ok, &vista);
+  zelmo::GravaRelatorio();
+  EXPECT_EQ(vista.texto, QString::fromUtf8("Não foi possível gravar Relatório"));
+  EXPECT_LE(programa.relogio.leituras(), 2);
 }
 
 }  // namespace
