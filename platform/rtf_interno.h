@@ -1,6 +1,6 @@
 // The RTF reader's inner pieces: the character and paragraph state of a
 // group, the document builder and the picture decoder.  Only the reader's
-// own sources include this.
+// and the writer's own sources include this.
 #pragma once
 
 #include <QByteArray>
@@ -118,6 +118,9 @@ class Construtor {
   QHash<QString, QTextList*> listas_;
   QTextCharFormat formatoMarca_;
 };
+
+// The code page of an RTF charset; 0 for the document's own.
+int CodepageDoCharset(int charset);
 
 // The data and measures of one \pict.
 struct DadosFigura {

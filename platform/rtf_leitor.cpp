@@ -128,6 +128,8 @@ QChar DeSimbolo(uchar b, bool wingdings) {
 
 namespace rtf_interno {
 
+int CodepageDoCharset(int charset) { return CodepageDe(charset); }
+
 void Leitor::Le() {
   while (pos_ < n_ && !fim_) {
     if (!pilha_.empty() && g().destino == Destino::Ignora) {
@@ -191,10 +193,11 @@ bool Leitor::Fecha() {
     return true;
   }
   if (pilha_.empty()) return false;
+  // The document's own group ended: its state is the last paragraph's.
+  if (pilha_.size() == 1) return false;
   const Destino d = g().destino;
   Grupo saindo = std::move(pilha_.back());
   pilha_.pop_back();
-  if (pilha_.empty()) return false;  // the document's own group ended
   Grupo& pai = g();
   const bool mesmoDestino = pai.destino == d;
   if (d == Destino::Figura && !mesmoDestino) InsereFigura();
@@ -369,6 +372,8 @@ QString Leitor::Decodifica(const QByteArray& bytes) {
     cp = f->codepage ? f->codepage : CodepageDe(charset);
   }
   if (cp == 0) cp = ansicpg_;
+  // A symbol font's name is plain text, not its glyphs.
+  if (cp == 42 && g().destino == Destino::Fontes) cp = 1252;
   if (cp == 42) {
     const bool wingdings = f && f->nome.contains(QLatin1String("wingdings"), Qt::CaseInsensitive);
     QString s;
@@ -611,6 +616,8 @@ void Leitor::InsereFigura() {
   fmt.setProperty(rtf::kFiguraTipo, f.tipo);
   fmt.setProperty(rtf::kFiguraMedidas,
                   QVariant::fromValue(QList<int>{f.picw, f.pich, f.goalw, f.goalh, f.escalaX, f.escalaY}));
+  if (f.tipo == "wbitmap")
+    fmt.setProperty(rtf::kFiguraBitmap, QVariant::fromValue(QList<int>{f.wbmBits, f.wbmLarguraBytes}));
   construtor_.Imagem(fmt, g().p);
 }
 

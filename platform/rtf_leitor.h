@@ -21,7 +21,8 @@
 //    picture, and an image format of the shown size with the original bytes
 //    in kFiguraDados, their kind in kFiguraTipo ("png", "jpeg", "dib",
 //    "wbitmap", "wmf", "emf") and the \picw, \pich, \picwgoal, \pichgoal,
-//    \picscalex and \picscaley values in kFiguraMedidas.
+//    \picscalex and \picscaley values in kFiguraMedidas (a device-dependent
+//    bitmap's \wbmbitspixel and \wbmwidthbytes in kFiguraBitmap).
 //
 // Malformed input never stops the reader: unbalanced braces, huge numbers,
 // truncated data and deep nesting give what could be read.
@@ -43,6 +44,7 @@ inline constexpr int kFiguraMedidas = QTextFormat::UserProperty + 4;  // QList<i
 inline constexpr int kRecuoEsquerdoTwips = QTextFormat::UserProperty + 5;
 inline constexpr int kPrimeiraLinhaTwips = QTextFormat::UserProperty + 6;
 inline constexpr int kBordasCelulasTwips = QTextFormat::UserProperty + 7;  // QList<int>
+inline constexpr int kFiguraBitmap = QTextFormat::UserProperty + 8;  // QList<int> of two
 }  // namespace rtf
 
 // Document units are pixels at the document's dots per inch (the screen's
