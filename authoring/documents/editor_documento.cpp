@@ -78,6 +78,7 @@ LinhaColuna PosicaoDoCursor(const QTextEdit* editor) {
   const int pos = editor->textCursor().selectionStart();
   const QTextBlock bloco = doc->findBlock(pos);
   LinhaColuna r;
+  if (!bloco.isValid()) return r;
   for (QTextBlock b = doc->begin(); b.isValid() && b != bloco; b = b.next()) {
     const QTextLayout* l = b.layout();
     r.linha += (l && l->lineCount() > 0) ? l->lineCount() : 1;

@@ -144,7 +144,6 @@ TfrmTexto::TfrmTexto(QWidget* dono)
   p.setColor(QPalette::Text, Qt::black);
   Editor->setPalette(p);
   Editor->viewport()->installEventFilter(this);
-  installEventFilter(this);
   connect(Editor, &QTextEdit::cursorPositionChanged, this, &TfrmTexto::SelectionChange);
   connect(Editor, &QTextEdit::selectionChanged, this, &TfrmTexto::SelectionChange);
   connect(Editor, &QTextEdit::currentCharFormatChanged, this, &TfrmTexto::SelectionChange);
@@ -337,6 +336,9 @@ void TfrmTexto::SelectionChange() {
 
   const QTextCursor cursor = Editor->textCursor();
   const QTextBlock bloco = cursor.block();
+  // The editor reports format changes in the middle of replacing its whole
+  // text, while the caret is in no paragraph.
+  if (!bloco.isValid()) return;
   const PosicoesRegua pos = PosicoesDe(RecuosDe(bloco), Ruler->contentsRect().width());
   Ruler->FirstInd->move(pos.primeira, Ruler->FirstInd->y());
   Ruler->LeftInd->move(pos.esquerda, Ruler->LeftInd->y());
@@ -423,6 +425,22 @@ void TfrmTexto::HandleDroppedFiles(const QStringList& nomes) {
   LoadDocument(nome);
 }
 
+bool TfrmTexto::Arrasto(QDropEvent* e) {
+  if (!e->mimeData()->hasUrls() || !acceptDrops()) return false;
+  e->acceptProposedAction();
+  if (e->type() == QEvent::Drop) {
+    QStringList nomes;
+    for (const QUrl& u : e->mimeData()->urls())
+      if (u.isLocalFile()) nomes << u.toLocalFile();
+    Protege([&] { HandleDroppedFiles(nomes); });
+  }
+  return true;
+}
+
+void TfrmTexto::dragEnterEvent(QDragEnterEvent* e) { Arrasto(e); }
+void TfrmTexto::dragMoveEvent(QDragMoveEvent* e) { Arrasto(e); }
+void TfrmTexto::dropEvent(QDropEvent* e) { Arrasto(e); }
+
 bool TfrmTexto::eventFilter(QObject* objeto, QEvent* e) {
   // The ruler's markers.
   if (auto* marcador = qobject_cast<QLabel*>(objeto);
@@ -446,19 +464,9 @@ bool TfrmTexto::eventFilter(QObject* objeto, QEvent* e) {
     }
   }
   // Files dragged from the desktop onto the editor are the window's.
-  if ((objeto == Editor->viewport() || objeto == this) &&
-      (e->type() == QEvent::DragEnter || e->type() == QEvent::DragMove || e->type() == QEvent::Drop)) {
-    auto* d = static_cast<QDropEvent*>(e);
-    if (!d->mimeData()->hasUrls() || !acceptDrops()) return false;
-    d->acceptProposedAction();
-    if (e->type() == QEvent::Drop) {
-      QStringList nomes;
-      for (const QUrl& u : d->mimeData()->urls())
-        if (u.isLocalFile()) nomes << u.toLocalFile();
-      Protege([&] { HandleDroppedFiles(nomes); });
-    }
-    return true;
-  }
+  if (objeto == Editor->viewport() &&
+      (e->type() == QEvent::DragEnter || e->type() == QEvent::DragMove || e->type() == QEvent::Drop))
+    return Arrasto(static_cast<QDropEvent*>(e));
   return EditorDocumento::eventFilter(objeto, e);
 }
 

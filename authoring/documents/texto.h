@@ -17,6 +17,9 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QMouseEvent;
 
 namespace pravo {
@@ -79,13 +82,18 @@ class TfrmTexto : public EditorDocumento {
   void FormActivate() override;
   void resizeEvent(QResizeEvent* e) override;
   bool eventFilter(QObject* objeto, QEvent* e) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dragMoveEvent(QDragMoveEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
 
  private:
   void FillFontNames();
   void BuildRulerText();
   void MudaAtributos(const QTextCharFormat& mudanca);
   QToolButton* Botao(const char* nome, const QString& texto, const QString& dica);
-  void FimDoArrasto();
+  // A drag of files over the window or the editor: taken, and opened when
+  // dropped.  False when it is not one.
+  bool Arrasto(QDropEvent* e);
 
   QString FDocumentName;
   bool FSyncingToolbar = false;

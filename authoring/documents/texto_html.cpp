@@ -37,7 +37,8 @@ ArquivoHTML LeHTML(const QByteArray& bytes) {
     r.forma.marca = true;
     corpo = bytes.mid(kMarcaUtf8.size());
   }
-  if (r.forma.marca || DeclaraUTF8(QString::fromLatin1(bytes))) {
+  r.forma.declarava = DeclaraUTF8(QString::fromLatin1(bytes));
+  if (r.forma.marca || r.forma.declarava) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString texto = utf8.decode(corpo);
     if (!utf8.hasError()) {
@@ -58,7 +59,7 @@ ArquivoHTML LeHTML(const QByteArray& bytes) {
 QByteArray GravaHTML(const QString& texto, const FormaHTML& forma) {
   QString linhas = texto;
   if (forma.fimDeLinha != "\n") linhas.replace(QLatin1Char('\n'), QString::fromLatin1(forma.fimDeLinha));
-  if (forma.marca || DeclaraUTF8(linhas)) return (forma.marca ? kMarcaUtf8 : QByteArray()) + linhas.toUtf8();
+  if (forma.utf8 || forma.marca || (!forma.declarava && DeclaraUTF8(linhas))) return (forma.marca ? kMarcaUtf8 : QByteArray()) + linhas.toUtf8();
 
   QByteArray bytes;
   bytes.reserve(linhas.size());

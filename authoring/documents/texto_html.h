@@ -13,6 +13,7 @@ struct FormaHTML {
   bool utf8 = false;  // else Windows-1252
   bool marca = false;  // the UTF-8 byte-order mark leads the file
   QByteArray fimDeLinha = "\r\n";  // the first line ending found; CR LF in a new page
+  bool declarava = false;  // the page declared UTF-8 when it was read
   bool operator==(const FormaHTML&) const = default;
 };
 
@@ -28,8 +29,8 @@ bool DeclaraUTF8(const QString& texto);
 // not UTF-8 is read as Windows-1252, so no byte is lost.
 ArquivoHTML LeHTML(const QByteArray& bytes);
 
-// The text as the file's bytes: UTF-8 when the file had the mark or the
-// text declares UTF-8, else Windows-1252, where a character the code page
+// The text as the file's bytes: in UTF-8 when the file was UTF-8 or the text
+// has come to declare UTF-8 since it was read, else in Windows-1252, where a character the code page
 // lacks is written as its numeric character reference ("&#8364;" style), so
 // nothing typed is lost.
 QByteArray GravaHTML(const QString& texto, const FormaHTML& forma);

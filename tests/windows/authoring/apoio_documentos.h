@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <functional>
@@ -37,7 +38,10 @@ inline Resposta Arquivo(const QString& nome, QString* titulo = nullptr) {
     auto* d = qobject_cast<QFileDialog*>(w);
     if (!d) return;
     if (titulo) *titulo = d->windowTitle();
+    // Typed in the name field, as the author would; whatever the list had
+    // selected before does not count.
     d->selectFile(nome);
+    if (auto* campo = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) campo->setText(nome);
     // The dialog's own OK (accept is not public in QFileDialog).
     QMetaObject::invokeMethod(d, "accept", Qt::DirectConnection);
   };

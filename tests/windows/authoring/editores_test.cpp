@@ -60,8 +60,10 @@ TEST_F(Escolha, TheExplanationAndTheButtons) {
   EXPECT_EQ(frm->btnHTML->text(), "Editar HTML");
   EXPECT_EQ(frm->btnRTF->text(), "Editar RTF");
   EXPECT_EQ(frm->btnCancel->text(), "Cancelar");
-  // Scaled by the small-window rule: 1024 x 12 / (96 x 64) = 2.
-  EXPECT_EQ(frm->size(), QSize(980, 632));
+  // Brought from 120 to 96 dpi, then scaled by the small-window rule:
+  // 1024 x 12 / (96 x 64) = 2.
+  EXPECT_NEAR(frm->width(), 490 * 0.8 * 2, 2);
+  EXPECT_NEAR(frm->height(), 316 * 0.8 * 2, 2);
 }
 
 TEST_F(Escolha, EscClosesItWithNothingOpened) {

@@ -4,6 +4,7 @@
 // encoding and line endings they were found in.
 #include <QAction>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QTest>
 #include <QTextDocument>
 #include <memory>
@@ -30,17 +31,17 @@ TEST(TextoHTML, EncodingAndLineEndingsAreKept) {
     FormaHTML forma;
   } const casos[] = {
       {"Windows-1252, CR LF", "<p>Ol\xE1\r\nA\xE7\xE3o\xA0!</p>\r\n",
-       QString::fromUtf8("<p>Olá\nAção\u00A0!</p>\n"), {false, false, "\r\n"}},
+       QString::fromUtf8("<p>Olá\nAção\u00A0!</p>\n"), {false, false, "\r\n", false}},
       {"UTF-8 declared, LF", "<meta charset=\"utf-8\"><p>Ol\xC3\xA1 \xE2\x82\xAC</p>\n",
-       QString::fromUtf8("<meta charset=\"utf-8\"><p>Olá €</p>\n"), {true, false, "\n"}},
+       QString::fromUtf8("<meta charset=\"utf-8\"><p>Olá €</p>\n"), {true, false, "\n", true}},
       {"UTF-8 in the http-equiv form, CR",
        "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\r\xE2\x86\x92\r",
        QString::fromUtf8("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\n→\n"),
-       {true, false, "\r"}},
+       {true, false, "\r", true}},
       {"UTF-8 mark without a declaration", "\xEF\xBB\xBF<p>\xC3\xA7</p>", QString::fromUtf8("<p>ç</p>"),
-       {true, true, "\r\n"}},
+       {true, true, "\r\n", false}},
       {"declares UTF-8 but is not: every byte kept", "<meta charset=utf-8>\xE9\x81\r\n",
-       QString::fromUtf8("<meta charset=utf-8>é") + QChar(0x81) + "\n", {false, false, "\r\n"}},
+       QString::fromUtf8("<meta charset=utf-8>é") + QChar(0x81) + "\n", {false, false, "\r\n", true}},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.descricao);
@@ -87,7 +88,7 @@ TEST_F(EditorHTML, PreviewOnlyForAFileOpenedOrSavedInThisShowing) {
   EXPECT_EQ(pravo::CurrentHtmlFile, "SemNome");
   EXPECT_FALSE(frm->Visualizar1->isEnabled());
   EXPECT_EQ(frm->Visualizar1->text(), "&Visualizar");
-  EXPECT_TRUE(frm->Editor->font().fixedPitch() || frm->Editor->font().family().contains("Mono"));
+  EXPECT_TRUE(QFontInfo(frm->Editor->font()).fixedPitch());
 
   const QString pagina = pasta.Escreve("pagina.htm", "<p>Um</p>\r\n");
   EXPECT_TRUE(Com({Arquivo(pagina)}, [&] { frm->FileOpen(); }));
@@ -147,7 +148,7 @@ TEST_F(EditorHTML, APageComesBackInItsOwnEncodingAndLineEndings) {
   const QString pagina = pasta.Escreve("ansi.htm", ansi);
   EXPECT_TRUE(Com({Arquivo(pagina)}, [&] { frm->FileOpen(); }));
   frm->Editor->moveCursor(QTextCursor::End);
-  QTest::keyClicks(frm->Editor, QString::fromUtf8("<p>Fé →</p>"));
+  frm->Editor->insertPlainText(QString::fromUtf8("<p>Fé →</p>"));
   EXPECT_TRUE(frm->FileSave());
   EXPECT_EQ(pasta.Le("ansi.htm"), ansi + QByteArray("<p>F\xE9 &#8594;</p>"));
 
@@ -155,7 +156,7 @@ TEST_F(EditorHTML, APageComesBackInItsOwnEncodingAndLineEndings) {
   const QString outra = pasta.Escreve("utf8.htm", utf8);
   EXPECT_TRUE(Com({Arquivo(outra)}, [&] { frm->FileOpen(); }));
   frm->Editor->moveCursor(QTextCursor::End);
-  QTest::keyClicks(frm->Editor, QString::fromUtf8("→"));
+  frm->Editor->insertPlainText(QString::fromUtf8("→"));
   EXPECT_TRUE(frm->FileSave());
   EXPECT_EQ(pasta.Le("utf8.htm"), utf8 + QByteArray("\xE2\x86\x92"));
 }

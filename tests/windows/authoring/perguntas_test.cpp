@@ -99,7 +99,9 @@ class Perguntas : public teste::TesteDocumentos {
   QString Caminho(const char* base, const QString& ext) const { return pasta.caminho() + base + "." + ext; }
 
   // Runs every case of the table through the command.
-  void Tabela(EditorDocumento* editor, const QString& ext, const Comando& comando, const QByteArray& outro) {
+  // `padrao`: the extension the save dialog adds to a name typed without one.
+  void Tabela(EditorDocumento* editor, const QString& ext, const QString& padrao, const Comando& comando,
+              const QByteArray& outro) {
     pasta.Escreve("outro." + ext, outro);
     for (const Caso& c : kCasos) {
       SCOPED_TRACE(std::string(comando.nome) + ": " + c.descricao);
@@ -109,7 +111,7 @@ class Perguntas : public teste::TesteDocumentos {
       }
       pasta.Escreve("doc." + ext, "velho");
       pasta.Escreve("existente." + ext, "velho");
-      QFile::remove(Caminho("novo", ext));
+      QFile::remove(Caminho("novo", padrao));
       editor->SetDocumentName(c.nome == Nome::Salvo    ? Caminho("doc", ext)
                               : c.nome == Nome::Pasta ? Caminho("pasta", ext)
                                                       : pravo::kSemNome);
@@ -140,7 +142,7 @@ class Perguntas : public teste::TesteDocumentos {
       EXPECT_EQ(size_t(dadas), esperadas);
       EXPECT_EQ(comando.seguiu(editor), c.segue);
       if (*c.alvo) {
-        QFile f(Caminho(c.alvo, ext));
+        QFile f(Caminho(c.alvo, QString(c.alvo) == "novo" ? padrao : ext));
         const bool gravado = f.open(QIODevice::ReadOnly) && f.readAll() != "velho";
         EXPECT_EQ(gravado, c.salva);
       }
@@ -178,7 +180,7 @@ TEST_F(Perguntas, RichTextEditor) {
                       },
                       [](auto&, auto&) { return std::vector<Resposta>{}; },
                       [](EditorDocumento* e) { return e->Editor->toPlainText() == "Outro texto"; }});
-  for (const Comando& c : comandos) Tabela(editor.get(), "rtf", c, "{\\rtf1\\ansi Outro texto\\par}");
+  for (const Comando& c : comandos) Tabela(editor.get(), "rtf", "rtf", c, "{\\rtf1\\ansi Outro texto}");
   editor->Editor->document()->setModified(false);
   editor->close();
 }
@@ -189,7 +191,7 @@ TEST_F(Perguntas, HtmlEditor) {
   comandos.push_back({"Visualizar", [](EditorDocumento* e) { static_cast<pravo::TfrmHTML*>(e)->Visualizar1Click(); },
                       [](auto&, auto&) { return std::vector<Resposta>{Cancela()}; },
                       [this](EditorDocumento*) { return previas == 1; }});
-  for (const Comando& c : comandos) Tabela(editor.get(), "htm", c, "<p>Outro</p>");
+  for (const Comando& c : comandos) Tabela(editor.get(), "htm", "html", c, "<p>Outro</p>");
   editor->Editor->document()->setModified(false);
   editor->close();
 }

@@ -104,13 +104,13 @@ QList<Par> Vista(const QTextDocument* doc) {
 TEST_F(EditorAoJogador, WhatTheEditorSavesThePlayersPageShows) {
   auto editor = std::make_unique<pravo::TfrmTexto>();
   Mostra(editor.get());
-  QTest::keyClicks(editor->Editor, QString::fromUtf8("Coração forte e leve"));
+  editor->Editor->insertPlainText(QString::fromUtf8("Coração forte e leve"));
   QTest::keyClick(editor->Editor, Qt::Key_Return);
-  QTest::keyClicks(editor->Editor, QString::fromUtf8("Título ao centro"));
+  editor->Editor->insertPlainText(QString::fromUtf8("Título ao centro"));
   QTest::keyClick(editor->Editor, Qt::Key_Return);
-  QTest::keyClicks(editor->Editor, "Um item");
+  editor->Editor->insertPlainText("Um item");
   QTest::keyClick(editor->Editor, Qt::Key_Return);
-  QTest::keyClicks(editor->Editor, "Recuado");
+  editor->Editor->insertPlainText("Recuado");
 
   // "Coração" bold, "forte" italic, "leve" underlined in Arial 14.
   Seleciona(editor.get(), 0, 7);
