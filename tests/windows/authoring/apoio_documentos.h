@@ -69,10 +69,9 @@ class TesteDocumentos : public ProgramaTeste {
   }
 
   // Runs the command while the answers are given, each to the next modal
-  // window that opens; true when every answer found its window.
-  static bool Com(std::vector<Resposta> respostas, const std::function<void()>& comando) {
+  // window that opens; the number of answers that found their window.
+  static int Responde(std::vector<Resposta> respostas, const std::function<void()>& comando) {
     int dadas = 0;
-    const int esperadas = int(respostas.size());
     std::vector<Resposta> contadas;
     for (Resposta& r : respostas)
       contadas.push_back([r, &dadas](QWidget* w) {
@@ -83,7 +82,12 @@ class TesteDocumentos : public ProgramaTeste {
     comando();
     // Answers that found no window are not left for the next command.
     for (QTimer* t : qApp->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) delete t;
-    return dadas == esperadas;
+    return dadas;
+  }
+  // True when every answer found its window.
+  static bool Com(std::vector<Resposta> respostas, const std::function<void()>& comando) {
+    const int esperadas = int(respostas.size());
+    return Responde(std::move(respostas), comando) == esperadas;
   }
 };
 

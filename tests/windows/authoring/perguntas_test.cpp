@@ -128,17 +128,7 @@ class Perguntas : public teste::TesteDocumentos {
         respostas.push_back(Cancela());  // closes whatever a command that went on opened
       }
       const size_t esperadas = c.segue ? respostas.size() : antes;
-      int dadas = 0;
-      std::vector<Resposta> contadas;
-      for (Resposta& r : respostas)
-        contadas.push_back([r, &dadas](QWidget* w) {
-          ++dadas;
-          r(w);
-        });
-      apoio::Respostas(contadas);
-      comando.roda(editor);
-      for (QTimer* t : qApp->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) delete t;
-
+      const int dadas = Responde(respostas, [&] { comando.roda(editor); });
       EXPECT_EQ(size_t(dadas), esperadas);
       EXPECT_EQ(comando.seguiu(editor), c.segue);
       if (*c.alvo) {
