@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
@@ -200,6 +202,12 @@ EditorDocumento::EditorDocumento(const Arquivos& arquivos, QWidget* dono) : QDia
     (*d)->setNameFilter(arquivos.filtro);
     (*d)->setDefaultSuffix(arquivos.extensao);
     (*d)->setDirectory(files::ResolveCaminho(DirPrograma));
+    // A name typed and confirmed with Enter can leave the name field's
+    // completion list on screen after the dialog has gone.
+    connect(*d, &QDialog::finished, *d, [dialogo = *d] {
+      for (QCompleter* c : dialogo->findChildren<QCompleter*>())
+        if (c->popup()) c->popup()->hide();
+    });
   }
   OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
   OpenDialog->setWindowTitle(QStringLiteral("Abrir"));

@@ -452,7 +452,6 @@ TEST_F(EditorTexto, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
 TEST_F(EditorTexto, PrintsThroughThePrintDialogWithTheDocumentNameAsTitle) {
   Abre("{\\rtf1\\ansi Para imprimir\\par}", "impresso.rtf");
   const QString pdf = pasta.caminho() + "saida.pdf";
-  QString titulo;
   QuandoAbrir<QPrintDialog>([&](QPrintDialog* d) {
     d->printer()->setOutputFormat(QPrinter::PdfFormat);
     d->printer()->setOutputFileName(pdf);
@@ -460,6 +459,10 @@ TEST_F(EditorTexto, PrintsThroughThePrintDialogWithTheDocumentNameAsTitle) {
   });
   frm->FilePrint();
   EXPECT_EQ(apoio::PaginasDoPdf(pdf), 1);
+  // The job's title is the document's name (in the PDF's title, UTF-16).
+  QByteArray titulo16;
+  for (QChar ch : frm->DocumentName()) titulo16 += char(ch.unicode() >> 8), titulo16 += char(ch.unicode() & 0xFF);
+  EXPECT_TRUE(pasta.Le("saida.pdf").contains(titulo16));
   // Cancelled: nothing printed.
   QFile::remove(pdf);
   QuandoAbrir<QPrintDialog>([](QPrintDialog* d) { d->reject(); });
