@@ -11,6 +11,8 @@ QFont FonteDesenho(const QString& familia, int pixels, bool negrito, bool italic
   QStringList familias{familia};
   if (familia == QLatin1String("Times New Roman"))
     familias << QStringLiteral("Liberation Serif") << QStringLiteral("DejaVu Serif");
+  else if (familia == QLatin1String("Courier New"))
+    familias << QStringLiteral("Liberation Mono") << QStringLiteral("DejaVu Sans Mono");
   else
     familias << QStringLiteral("Liberation Sans") << QStringLiteral("DejaVu Sans");
   f.setFamilies(familias);

@@ -10,7 +10,8 @@ class QWidget;
 namespace platform {
 
 // A font of the design: the family with this platform's usual stand-ins
-// (Liberation, then DejaVu), its size in pixels.
+// (Liberation, then DejaVu; the fixed-pitch ones for "Courier New"), its
+// size in pixels.
 QFont FonteDesenho(const QString& familia, int pixels, bool negrito = false, bool italico = false);
 
 // The colour a label or panel writes its text in.

@@ -42,6 +42,11 @@ bool PerguntaSimNao(QWidget* dono, const QString& texto, const QString& titulo) 
                QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool PerguntaSimNaoPadraoNao(QWidget* dono, const QString& texto, const QString& titulo) {
+  return Caixa(dono, texto, titulo, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::No) == QMessageBox::Yes;
+}
+
 int PerguntaSimNaoCancela(QWidget* dono, const QString& texto, const QString& titulo) {
   const int r = Caixa(dono, texto, titulo, QMessageBox::Question,
                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);

@@ -17,6 +17,8 @@ void MensagemOK(QWidget* dono, const QString& texto, const QString& titulo);
 void AvisoOK(QWidget* dono, const QString& texto, const QString& titulo);
 // A question box with Yes and No; true for Yes.
 bool PerguntaSimNao(QWidget* dono, const QString& texto, const QString& titulo);
+// The same with No as the default button (Enter answers No).
+bool PerguntaSimNaoPadraoNao(QWidget* dono, const QString& texto, const QString& titulo);
 // Yes, No and Cancel: 1 Yes, 0 No, -1 Cancel.
 int PerguntaSimNaoCancela(QWidget* dono, const QString& texto, const QString& titulo);
 

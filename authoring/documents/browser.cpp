@@ -1,0 +1,38 @@
+#include "authoring/documents/browser.h"
+
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "authoring/documents/html.h"
+#include "authoring/global.h"
+#include "platform/escala.h"
+#include "platform/navegador.h"
+
+namespace pravo {
+
+TfrmBrowser::TfrmBrowser(QWidget* dono) : QDialog(dono) {
+  setObjectName(QStringLiteral("frmBrowser"));
+  setWindowTitle(QStringLiteral("Visualizar"));
+  // Only the system menu with its close box.
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  auto* corpo = new QVBoxLayout(this);
+  corpo->setContentsMargins(0, 0, 0, 0);
+  WebBrowser1 = new platform::Navegador(this);
+  WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+  corpo->addWidget(WebBrowser1);
+
+  // Sized to the screen, with no design scaling; the blank page of the
+  // program folder until a file is shown.
+  const platform::Tela tela = platform::TelaAtual();
+  setGeometry(tela.x, tela.y, tela.largura, tela.altura);
+  WebBrowser1->Navega(DirPrograma + QStringLiteral("branco.htm"));
+}
+
+void TfrmBrowser::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (!e->spontaneous()) FormActivate();
+}
+
+void TfrmBrowser::FormActivate() { WebBrowser1->Navega(CurrentHtmlFile); }
+
+}  // namespace pravo
