@@ -1,9 +1,7 @@
 #include "authoring/ajuda.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineView>
@@ -37,14 +35,9 @@ TfrmAjuda::TfrmAjuda(QWidget* dono) : QDialog(dono) {
   btnSair = Botao(QStringLiteral("Sair"), "btnSair", QRect(424, 338, 100, 30), this);
   connect(btnSair, &QPushButton::clicked, this, [this] { btnSairClick(); });
 
-  EscalaJanela(this);
-  // Scaled by the screen's width, the window is taller than a 16:9 screen,
-  // with "Sair" below its bottom: it then takes the screen's height.
-  if (const int altura = platform::TelaAtual().altura; altura > 0 && height() > altura)
-    platform::ScaleBy(this, altura, height());
+  platform::EscalaJanelaPequena(this);
   setFixedSize(size());
-  if (const QScreen* tela = QGuiApplication::primaryScreen())
-    move(tela->availableGeometry().center() - rect().center());
+  platform::CentraNaTela(this);
 
   WebBrowser1->setUrl(QUrl::fromLocalFile(files::ResolveCaminho(DirPrograma + QStringLiteral("ajuda.htm"))));
 }

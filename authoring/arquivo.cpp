@@ -125,7 +125,7 @@ TfrmArquivo::TfrmArquivo(QWidget* dono) : QDialog(dono) {
   setTabOrder(edtNovo, btnCriar);
   setTabOrder(btnCriar, btnCancelar);
 
-  EscalaJanela(this);
+  platform::EscalaJanelaPequena(this);
   setFixedSize(size());
   fonteTitulo_ = GroupBox1->font();
 }

@@ -80,7 +80,7 @@ TfrmConfig::TfrmConfig(QWidget* dono) : QDialog(dono) {
   connect(btnRel, &QPushButton::clicked, this, [this] { btnRelClick(); });
   connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
 
-  EscalaJanela(this);
+  platform::EscalaJanelaPequena(this);
   setFixedSize(size());
 }
 

@@ -128,7 +128,7 @@ TfrmMain::TfrmMain(QWidget* dono) : QDialog(dono) {
 
   FileListBox1 = new CaixaArquivos(this);
 
-  EscalaTelaInteira(this);
+  platform::EscalaTelaInteira(this);
   const int lado = btnHyper->height() * 2 / 3;
   for (QPushButton* b : findChildren<QPushButton*>()) b->setIconSize(QSize(lado, lado));
   Image1->setPixmap(DesenhoPrincipal(Image1->size() * 2));

@@ -112,9 +112,7 @@ TfrmRel::TfrmRel(QWidget* dono) : QDialog(dono) {
   connect(btnApagar, &QPushButton::clicked, this, [this] { btnApagarClick(); });
   connect(btnSair, &QPushButton::clicked, this, [this] { btnSairClick(); });
 
-  EscalaJanela(this);
-  const platform::Tela tela = platform::TelaAtual();
-  setGeometry(0, 0, tela.largura, tela.altura);
+  platform::EscalaTelaInteira(this);
   Dispoe();
 }
 

@@ -13,6 +13,7 @@ PACKAGES=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
   xvfb xauth xdotool imagemagick openbox
   fonts-dejavu-core fonts-liberation
+  qt6-translations-l10n
 )
 
 missing=()

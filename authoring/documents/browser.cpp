@@ -23,8 +23,7 @@ TfrmBrowser::TfrmBrowser(QWidget* dono) : QDialog(dono) {
 
   // Sized to the screen, with no design scaling; the blank page of the
   // program folder until a file is shown.
-  const platform::Tela tela = platform::TelaAtual();
-  setGeometry(tela.x, tela.y, tela.largura, tela.altura);
+  platform::CobreTela(this);
   WebBrowser1->Navega(DirPrograma + QStringLiteral("branco.htm"));
 }
 

@@ -221,8 +221,7 @@ EditorDocumento::EditorDocumento(const Arquivos& arquivos, QWidget* dono) : QDia
   SaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
 
   // Sized to the screen, with no design scaling.
-  const platform::Tela tela = platform::TelaAtual();
-  setGeometry(tela.x, tela.y, tela.largura, tela.altura);
+  platform::CobreTela(this);
 }
 
 QAction* EditorDocumento::Acao(const char* nome, const QString& texto, const QString& dica,

@@ -8,6 +8,7 @@
 
 #include "authoring/formulario.h"
 #include "authoring/janelas.h"
+#include "platform/escala.h"
 
 namespace pravo {
 
@@ -44,7 +45,7 @@ TfrmEditores::TfrmEditores(QWidget* dono) : QDialog(dono) {
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
   PreencheMemo();
-  EscalaJanela(this);
+  platform::EscalaJanelaPequena(this);
   if (const QScreen* tela = QGuiApplication::primaryScreen())
     move(tela->availableGeometry().center() - rect().center());
 }

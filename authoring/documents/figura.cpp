@@ -10,7 +10,6 @@
 
 #include "authoring/documents/hiper.h"
 #include "authoring/formulario.h"
-#include "authoring/moldura.h"
 #include "authoring/global.h"
 #include "authoring/janelas.h"
 #include "authoring/lista_arquivos.h"
@@ -92,7 +91,7 @@ TfrmFigura::TfrmFigura(QWidget* dono) : QDialog(dono) {
   connect(scbLargura, &QScrollBar::valueChanged, this, &TfrmFigura::scbLarguraChange);
   connect(scbAltura, &QScrollBar::valueChanged, this, &TfrmFigura::scbAlturaChange);
   connect(btnSair, &QPushButton::clicked, this, &QDialog::accept);
-  EscalaTelaInteira(this);
+  platform::EscalaTelaInteira(this);
   margemSair_ = height() - btnSair->y();
 }
 
@@ -112,7 +111,6 @@ void TfrmFigura::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (e->spontaneous()) return;
   FormActivate();
-  CabeNaTelaAoMostrar(this);
 }
 
 void TfrmFigura::FormActivate() {

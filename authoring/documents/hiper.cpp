@@ -14,7 +14,6 @@
 #include "authoring/documents/titulo.h"
 #include "authoring/erros.h"
 #include "authoring/formulario.h"
-#include "authoring/moldura.h"
 #include "authoring/global.h"
 #include "authoring/janelas.h"
 #include "authoring/lista_arquivos.h"
@@ -98,7 +97,7 @@ TfrmHiper::TfrmHiper(QWidget* dono) : QDialog(dono) {
 }
 
 void TfrmHiper::FormCreate() {
-  EscalaTelaInteira(this);
+  platform::EscalaTelaInteira(this);
   quadro->setGeometry(rect());
   quadro->DefineMinimo(platform::TelaAtual().altura / 5);
   btnDefaultClick();
@@ -108,7 +107,13 @@ void TfrmHiper::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (e->spontaneous()) return;
   FormActivate();
-  CabeNaTelaAoMostrar(this);
+}
+
+// The panes take the whole client area, which the window manager may make
+// smaller than the screen to fit the title bar.
+void TfrmHiper::resizeEvent(QResizeEvent* e) {
+  QDialog::resizeEvent(e);
+  quadro->setGeometry(rect());
 }
 
 void TfrmHiper::btnDefaultClick() {

@@ -70,6 +70,7 @@ class TfrmHiper : public QDialog {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
 
  private:
   void FormCreate();

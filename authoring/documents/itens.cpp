@@ -13,13 +13,13 @@
 
 #include "authoring/documents/hiper.h"
 #include "authoring/formulario.h"
-#include "authoring/moldura.h"
 #include "authoring/global.h"
 #include "authoring/janelas.h"
 #include "authoring/lista_arquivos.h"
 #include "authoring/listador.h"
 #include "files/convencoes.h"
 #include "files/geometria_hiper.h"
+#include "platform/escala.h"
 #include "platform/imagem.h"
 #include "platform/mensagens.h"
 
@@ -116,7 +116,7 @@ TfrmItens::TfrmItens(QWidget* dono) : QDialog(dono) {
           [this](int, int de, int para) { StringGrid1RowMoved(de + 1, para + 1); });
   connect(ComboBox1, &QComboBox::activated, this, &TfrmItens::ComboBox1Change);
 
-  EscalaTelaInteira(this);
+  platform::EscalaTelaInteira(this);
   margemSair_ = height() - btnSair->y();
   margemFigura_ = height() - pnlFigura->geometry().bottom();
   Reinicia();
@@ -175,7 +175,6 @@ void TfrmItens::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (e->spontaneous()) return;
   FormActivate();
-  CabeNaTelaAoMostrar(this);
 }
 
 void TfrmItens::resizeEvent(QResizeEvent* e) {

@@ -8,6 +8,7 @@
 #include "authoring/global.h"
 #include "authoring/lista_arquivos.h"
 #include "authoring/listador.h"
+#include "platform/escala.h"
 
 namespace pravo {
 
@@ -27,7 +28,7 @@ TfrmLista::TfrmLista(const char* nome, const QString& caption, const QString& ro
   btnSair = Botao(QStringLiteral("OK"), "btnSair", QRect(109, 74, 100, 30), this);
   btnSair->setDefault(true);
   connect(btnSair, &QPushButton::clicked, this, &QDialog::accept);
-  EscalaJanela(this);
+  platform::EscalaJanelaPequena(this);
 }
 
 void TfrmLista::PreencheArquivos() { cboArquivo->Preenche(ListaPasta(DirHiper, mascara_)); }

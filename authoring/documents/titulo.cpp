@@ -6,6 +6,7 @@
 #include <QShowEvent>
 
 #include "authoring/formulario.h"
+#include "platform/escala.h"
 #include "platform/fonte.h"
 #include "platform/mensagens.h"
 
@@ -28,7 +29,7 @@ TfrmTitulo::TfrmTitulo(QWidget* dono) : QDialog(dono) {
   btnSair = Botao(QStringLiteral("OK"), "btnSair", QRect(246, 88, 100, 30), this);
   btnSair->setDefault(true);
   connect(btnSair, &QPushButton::clicked, this, &QDialog::accept);
-  EscalaJanela(this);
+  platform::EscalaJanelaPequena(this);
 }
 
 void TfrmTitulo::showEvent(QShowEvent* e) {

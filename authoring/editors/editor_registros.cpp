@@ -77,7 +77,7 @@ EditorRegistros::~EditorRegistros() {
 }
 
 void EditorRegistros::FormCreate() {
-  EscalaTelaInteira(this);
+  platform::EscalaTelaInteira(this);
 }
 
 QString EditorRegistros::Rotulo(qint64 i) const {

@@ -1,8 +1,11 @@
 #include "platform/escala.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
 #include <gtest/gtest.h>
 
 #include "support/aplicacao.h"
@@ -137,6 +140,99 @@ TEST_F(EscalaTeste, JanelaPequenaGuardaOTamanhoEscalado) {
   outra.resize(260, 154);
   platform::EscalaJanelaPequena(&outra);
   EXPECT_EQ(outra.size(), QSize(650, 384));  // 154 -> 123 -> 384
+}
+
+TEST_F(EscalaTeste, FonteHerdadaDeUmPainelEscalaUmaVez) {
+  // The panel's own font is followed by its label: both end at the new size,
+  // and the label keeps it when the panel's font is not touched again.
+  QWidget janela;
+  janela.resize(200, 100);
+  auto* painel = new QWidget(&janela);
+  QFont f("Times New Roman");
+  f.setPixelSize(20);
+  painel->setFont(f);
+  auto* rotulo = new QLabel("Aguarde", painel);
+  auto* outro = new QLabel("Nome", &janela);  // follows the window's default font
+  const qreal antes = outro->font().pointSizeF();
+  platform::ScaleBy(&janela, 2, 1);
+  EXPECT_EQ(painel->font().pixelSize(), 40);
+  EXPECT_EQ(rotulo->font().pixelSize(), 40);
+  EXPECT_DOUBLE_EQ(outro->font().pointSizeF(), antes * 2);
+  EXPECT_EQ(rotulo->font().family(), QStringLiteral("Times New Roman"));
+}
+
+TEST_F(EscalaTeste, IndicadoresCrescemComOTexto) {
+  QWidget janela;
+  janela.resize(200, 100);
+  auto* caixa = new QCheckBox("Som", &janela);
+  auto* radio = new QRadioButton("Sim", &janela);
+  QFont f = janela.font();
+  f.setPixelSize(12);
+  janela.setFont(f);
+  const int antes = caixa->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, caixa);
+  platform::ScaleBy(&janela, 5, 2);  // 30 px text
+  const int depois = caixa->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, caixa);
+  const int circulo = radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio);
+  EXPECT_GE(depois, caixa->fontMetrics().height() * 3 / 4);
+  EXPECT_GT(depois, antes);
+  EXPECT_GE(circulo, radio->fontMetrics().height() * 3 / 4);
+  // A control of ordinary size keeps the style's own indicator.
+  QCheckBox solta("Som");
+  EXPECT_EQ(solta.style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &solta), antes);
+}
+
+// On screens wider than 4:3 the rules would run the design below the
+// screen: the scale then fits the design's height and the design is centred.
+struct CasoLarga {
+  Tela tela;
+  bool regra;      // the rule is kept
+  QRect botao;     // a button at design (555, 448, 80, 25)
+};
+
+class TelaLargaTeste : public EscalaTeste, public ::testing::WithParamInterface<CasoLarga> {};
+
+TEST_P(TelaLargaTeste, DesenhoCabeNaAlturaECentrado) {
+  const CasoLarga& c = GetParam();
+  platform::DefineTela(c.tela);
+  QWidget janela(nullptr, Qt::FramelessWindowHint);
+  janela.resize(640, 480);
+  auto* botao = new QPushButton("Próxima", &janela);
+  botao->setGeometry(555, 448, 80, 25);
+  platform::EscalaTelaCheia(&janela);
+  EXPECT_EQ(janela.geometry(), QRect(c.tela.x, c.tela.y, c.tela.largura, c.tela.altura));
+  EXPECT_EQ(botao->geometry(), c.botao);
+  EXPECT_TRUE(janela.rect().contains(botao->geometry()));
+  EXPECT_EQ(platform::OrigemDoDesenho(&janela).isNull(), c.regra);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Telas, TelaLargaTeste,
+    ::testing::Values(
+        // 4:3: the rule (555 -> 444 -> 874; 448 -> 358 -> 705).
+        CasoLarga{{1024, 768, 96}, true, QRect(874, 705, 126, 39)},
+        // 1366 x 768: 768 / 480 = 1.6, the 1024-pixel-wide design centred in 1366.
+        CasoLarga{{1366, 768, 96}, false, QRect(171 + 888, 717, 128, 40)},
+        // 1920 x 1080: 2.25, centred (1920 - 1440) / 2 = 240 to the right.
+        CasoLarga{{1920, 1080, 96}, false, QRect(240 + 1249, 1008, 180, 56)}),
+    [](const auto& info) {
+      return std::to_string(info.param.tela.largura) + "x" + std::to_string(info.param.tela.altura);
+    });
+
+TEST_F(EscalaTeste, JanelaComMolduraCabeSobAFaixaDoTitulo) {
+  // 1366 x 768 at 96: the small-window rule would give a 448-high design
+  // 956 pixels high; it fits under a title bar instead.
+  platform::DefineTela({1366, 768, 96});
+  QWidget janela;
+  janela.resize(632, 448);
+  auto* sair = new QPushButton("Sair", &janela);
+  sair->setGeometry(500, 410, 100, 30);
+  platform::EscalaTelaInteira(&janela);
+  EXPECT_EQ(janela.size(), QSize(1366, 768));
+  const int util = 768 - platform::ReservaMoldura(platform::TelaAtual());
+  EXPECT_LE(sair->geometry().bottom(), util);
+  EXPECT_GE(sair->geometry().bottom(), util - 20);
+  EXPECT_EQ(platform::OrigemDoDesenho(&janela).y(), 0);
+  EXPECT_GT(platform::OrigemDoDesenho(&janela).x(), 0);
 }
 
 TEST_F(EscalaTeste, DefineTelaEUsaTelaReal) {

@@ -355,8 +355,11 @@ TEST(EscritoresTeste, UmEscritorMortoNoMeioNuncaDeixaBlocoCortado) {
       for (int n = 0; n < kBlocos; ++n) zelmo::AnexaBloco(caminho, blocos[n], files::RelogioSistema::Instancia());
       _exit(0);
     }
-    // Killed a moment after its first block began to land.
-    for (int espera = 0; espera < 50000 && QFileInfo(nome).size() == antes; ++espera) usleep(100);
+    // Killed a moment after its first block began to land; every second
+    // writer only once that block is whole, so that whole blocks are there
+    // to keep however busy the machine is.
+    const qint64 alvo = e % 2 == 0 ? antes + BlocoGrande(e, 0).size() : antes + 1;
+    for (int espera = 0; espera < 50000 && QFileInfo(nome).size() < alvo; ++espera) usleep(100);
     usleep(sorte() % 4000);
     kill(pid, SIGKILL);
     int status = 0;
