@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "files/arquivo_registros.h"
+#include "platform/idioma.h"
 
 namespace platform {
 
@@ -25,7 +26,9 @@ void PreparaAmbiente() {
 }
 
 Aplicacao::Aplicacao(int& argc, char** argv, const QString& titulo, const QString& semTexto)
-    : QApplication(argc, argv), titulo_(titulo), semTexto_(semTexto) {}
+    : QApplication(argc, argv), titulo_(titulo), semTexto_(semTexto) {
+  UsaPortugues();
+}
 
 bool Aplicacao::notify(QObject* destino, QEvent* evento) {
   try {

@@ -26,6 +26,7 @@ void PreparaAmbiente();
 
 // The application object: every event that ends in an exception is reported
 // through MostraErro with the program's title instead of ending the program.
+// It speaks Brazilian Portuguese from the start (UsaPortugues).
 class Aplicacao : public QApplication {
  public:
   // `titulo`: the caption of the error boxes.  `semTexto`: what a failure

@@ -1,9 +1,11 @@
 #include "player/aviso.h"
 
 #include <QFrame>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTextOption>
+#include <QWindow>
 
 #include "platform/escala.h"
 #include "platform/fonte.h"
@@ -66,6 +68,20 @@ void TfrmAviso::NoCanto() {
 void TfrmAviso::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   FormShow();
+}
+
+int TfrmAviso::MostraSobre(QWidget* pedinte) {
+  // The window manager keeps a window above the one it is transient for,
+  // and raises that one with it.  Transient for the main window, the message
+  // would bring the main window up over the activity that asked.
+  QPointer<QWidget> janela = pedinte ? pedinte->window() : nullptr;
+  if (!janela && parentWidget()) janela = parentWidget()->window();
+  winId();
+  if (QWindow* propria = windowHandle())
+    propria->setTransientParent(janela ? janela->windowHandle() : nullptr);
+  const int resultado = exec();
+  if (janela && janela->isVisible()) janela->activateWindow();
+  return resultado;
 }
 
 void TfrmAviso::Limpa() {

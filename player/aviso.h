@@ -24,6 +24,12 @@ class TfrmAviso : public QDialog {
   void Adiciona(const QString& linha);
   QStringList Linhas() const { return linhas_; }
 
+  // Shows the message modally over `pedinte` (the page or activity window
+  // that asks): it stands above that window, which stays visible beneath
+  // it, and once OK is pressed that window is active again.  Without one,
+  // over the window that owns this one.
+  int MostraSobre(QWidget* pedinte);
+
  protected:
   void showEvent(QShowEvent* e) override;
 

@@ -167,7 +167,8 @@ QString FormatoHoraLonga(const QLocale& local) {
 
 QString CabecalhoRelatorio(const QString& nome, const QString& identificacao,
                            const QDateTime& agora) {
-  const QLocale local = QLocale::system();
+  // The program's locale (Brazilian Portuguese), whatever the machine's.
+  const QLocale local;
   return nome + "  -  " + identificacao + " - " +
          local.toString(agora.date(), QLocale::ShortFormat) + " - " +
          local.toString(agora.time(), FormatoHoraLonga(local));

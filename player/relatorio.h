@@ -14,11 +14,12 @@ namespace zelmo {
 
 inline constexpr int kEsperaRelatorioMs = 30000;
 
-// Name + "  -  " + identification + " - " + date + " - " + time; the date in
-// the locale's short format and the time in its long format.
 // The locale's long time format without its time zone.
 QString FormatoHoraLonga(const QLocale& local);
 
+// Name + "  -  " + identification + " - " + date + " - " + time; the date in
+// the program's locale's short format and the time in its long format
+// (dd/MM/yyyy and HH:mm:ss).
 QString CabecalhoRelatorio(const QString& nome, const QString& identificacao,
                            const QDateTime& agora);
 

@@ -19,6 +19,14 @@ constexpr int kDiaMs = 86400000;
 
 QString NoPrograma(const QString& nome) { return files::ResolveCaminho(DirPrograma + nome); }
 
+// The window that asks for a message: the modal window on top (the page or
+// activity being played), else the active one.
+QWidget* JanelaQuePede() {
+  for (QWidget* w : {QApplication::activeModalWidget(), QApplication::activeWindow()})
+    if (w && w != frmAviso) return w;
+  return frmMain;
+}
+
 }  // namespace
 
 int MilissegundosDoDia() { return Relogio->MilissegundosDoDia(); }
@@ -95,7 +103,7 @@ void MostraAviso(const QStringList& linhas) {
   if (!frmAviso) frmAviso = new TfrmAviso(frmMain);
   frmAviso->Limpa();
   for (const QString& linha : linhas) frmAviso->Adiciona(linha);
-  frmAviso->exec();
+  frmAviso->MostraSobre(JanelaQuePede());
 }
 
 }  // namespace zelmo

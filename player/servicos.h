@@ -19,7 +19,8 @@ void ParaSom();
 // TocaSom(DirAssunto + som) when som is a bare name of an existing file.
 void TocaSomDaPagina(const QString& som);
 
-// Clears frmAviso's memo, puts the lines in and shows it modally.
+// Clears frmAviso's memo, puts the lines in and shows it modally over the
+// window that asks (the modal page or activity window on top).
 void MostraAviso(const QStringList& linhas);
 
 // Appends this run's block to ArqRelatorio.

@@ -34,15 +34,24 @@ QSize TamanhoTela() {
   return {t.largura, t.altura};
 }
 
-// A hot-spot coordinate as the grid shows it: empty for none.
-QString TextoPorCento(double valor) {
-  return valor == -1.0 ? QString() : QLocale::system().toString(valor, 'g', 15);
+// The grid's numbers: the program's locale (a decimal comma) without
+// thousands separators, so that "1.250" is never read as 1250.
+QLocale LocalDaGrade() {
+  QLocale local;
+  local.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+  return local;
 }
 
-// A grid cell read as a number in the system's format (or the plain one).
+// A hot-spot coordinate as the grid shows it: empty for none.
+QString TextoPorCento(double valor) {
+  return valor == -1.0 ? QString() : LocalDaGrade().toString(valor, 'g', 15);
+}
+
+// A grid cell read as a number in the program's format, or else in the
+// plain one ("12,5" and "12.5" alike).
 bool LePorCento(const QString& texto, double* valor) {
   bool ok = false;
-  *valor = QLocale::system().toDouble(texto.trimmed(), &ok);
+  *valor = LocalDaGrade().toDouble(texto.trimmed(), &ok);
   if (!ok) *valor = QLocale::c().toDouble(texto.trimmed(), &ok);
   return ok;
 }

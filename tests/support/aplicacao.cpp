@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "platform/idioma.h"
+
 namespace apoio {
 
 QApplication* Aplicacao() {
@@ -12,7 +14,12 @@ QApplication* Aplicacao() {
   static int argc = 1;
   static char nome[] = "teste";
   static char* argv[] = {nome, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
+  static QApplication* app = [] {
+    auto* novo = new QApplication(argc, argv);
+    // In the programs' language, as their application object is.
+    platform::UsaPortugues();
+    return novo;
+  }();
   return app;
 }
 

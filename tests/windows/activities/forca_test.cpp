@@ -2,6 +2,7 @@
 // hints, the pauses and the report block.
 #include <QKeyEvent>
 #include <QTest>
+#include <QWindow>
 
 #include "apoio_atividades.h"
 #include "player/activities/forca.h"
@@ -266,6 +267,41 @@ TEST_F(ForcaTeste, ProximaAtWordThreeOfFive) {
             (QStringList{"", "*** JOGO DA FORCA ***",
                          "Quantidade de Palavras: 5 - Palavras Corretas: 2 - Palavras Erradas: 0 - Consultas: 0",
                          U("Resolução: 40 % - Não Pediu Dica")}));
+}
+
+TEST_F(ForcaTeste, TheMessageStandsOverTheHangmanAndGivesItBackItsFocus) {
+  // Shown as the run shows it (modal) and as a plain window: the message is
+  // transient for the hangman, which stays visible beneath it, and OK gives
+  // the hangman its focus back.
+  for (bool modal : {true, false}) {
+    SCOPED_TRACE(modal);
+    Palavras("p.plv", {Palavra("ab"), Palavra("cd")});
+    Pagina(5, "p.plv", 20, 0, 0, 70);
+    auto j = std::make_unique<TfrmForca>();
+    if (modal) j->setWindowModality(Qt::ApplicationModal);
+    j->show();
+    j->FormActivate();
+    j->btnSair->setFocus();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), j.get());
+    QWindow* pai = nullptr;
+    bool visivel = false;
+    QPoint canto;
+    respostas.aoAvisar = [&] {
+      pai = zelmo::frmAviso->windowHandle()->transientParent();
+      visivel = j->isVisible() && j->windowHandle()->isExposed();
+      canto = zelmo::frmAviso->pos();
+    };
+    const int antes = int(respostas.avisos.size());
+    j->btnProximaClick();  // 0% of 70%: the message, and the window stays
+    ASSERT_EQ(respostas.avisos.size(), antes + 1);
+    EXPECT_EQ(pai, j->windowHandle());
+    EXPECT_TRUE(visivel);
+    EXPECT_EQ(canto, QPoint(12, 12));
+    for (int k = 0; k < 3; ++k) QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), j.get());
+    EXPECT_EQ(QApplication::focusWidget(), j->btnSair);
+  }
 }
 
 TEST_F(ForcaTeste, ProximaAfterALostWordReportsTheErrors) {

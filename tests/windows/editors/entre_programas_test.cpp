@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -66,11 +65,8 @@ class EntreProgramas : public teste::ProgramaTeste {
   // lines, an empty line.
   static QStringList Bloco(const QString& nome, const QString& identificacao, const QDateTime& quando,
                            const QStringList& linhas) {
-    const QLocale local = QLocale::system();
     return QStringList{QString(76, '*'),
-                       nome + "  -  " + identificacao + " - " +
-                           local.toString(quando.date(), QLocale::ShortFormat) + " - " +
-                           local.toString(quando.time(), zelmo::FormatoHoraLonga(local))} +
+                       nome + "  -  " + identificacao + " - " + quando.toString("dd/MM/yyyy - HH:mm:ss")} +
            linhas + QStringList{QString()};
   }
 

@@ -229,6 +229,32 @@ TEST_F(EditorHiper, GradeDeItens) {
   EXPECT_EQ(itens->Cells(TfrmItens::kItem, 1), "");
 }
 
+TEST_F(EditorHiper, PorCentoComVirgulaOuPonto) {
+  // The grid writes the program's decimal comma and reads it back; a point
+  // is read too, and never as a thousands separator.
+  QList<QByteArray> registros;
+  for (files::RegItem i : {apoio::ItemHiper("Meio", "", 12.5, 99.75)}) {
+    i.Prepara();
+    registros << i.ParaBytes();
+  }
+  files::RecordFile::Reescreve(files::ArquivoItens(pravo::ArqHiper), files::RegItem::Tamanho, registros);
+  Abre();
+  EXPECT_EQ(itens->Cells(TfrmItens::kX, 1), "12,5");
+  EXPECT_EQ(itens->Cells(TfrmItens::kY, 1), "99,75");
+  const struct {
+    const char* x;
+    double guardado;
+  } casos[] = {{"12,5", 12.5}, {"12.5", 12.5}, {"1.250", 1.25}, {" 7 ", 7}, {"1.234,5", -1}, {"doze", -1}};
+  int r = 2;
+  for (const auto& c : casos) Linha(r++, QString::fromLatin1(c.x), "", QString::fromLatin1(c.x), "3");
+  Fecha();
+  const QList<files::RegItem> lidos = ItensGravados();
+  ASSERT_EQ(lidos.size(), 1 + int(std::size(casos)));
+  EXPECT_DOUBLE_EQ(lidos[0].X, 12.5);
+  EXPECT_DOUBLE_EQ(lidos[0].Y, 99.75);
+  for (size_t k = 0; k < std::size(casos); ++k) EXPECT_DOUBLE_EQ(lidos[k + 1].X, casos[k].guardado) << casos[k].x;
+}
+
 TEST_F(EditorHiper, CliqueNaFiguraGuardaOPorCentoDoClique) {
   figura->PreencheArquivos();
   itens->imgFigura->DefineFigura(editor->imgFigura->figura());

@@ -3,9 +3,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QProcess>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <csignal>
+#include <cstdio>
 #include <sys/file.h>
 #include <random>
 #include <sched.h>
@@ -24,10 +26,9 @@ namespace {
 
 const QDateTime kAgora(QDate(2026, 12, 10), QTime(14, 30, 5));
 
+// The date and time as a Brazilian teacher reads them.
 QByteArray Cabecalho(const QString& nome, const QString& id) {
-  const QLocale l = QLocale::system();
-  return files::ParaAnsi(nome + "  -  " + id + " - " + l.toString(kAgora.date(), QLocale::ShortFormat) +
-                         " - " + l.toString(kAgora.time(), zelmo::FormatoHoraLonga(l)));
+  return files::ParaAnsi(nome + "  -  " + id + " - 10/12/2026 - 14:30:05");
 }
 
 // The run's block as the report viewer expects its bytes.
@@ -98,14 +99,34 @@ TEST_F(RelatorioTeste, BytesDoBloco) {
   EXPECT_TRUE(Arquivo().contains("  Jo\xE3o Concei\xE7\xE3o   -  n\xBA 5 - "));
 }
 
-TEST_F(RelatorioTeste, DataEHoraDoRelogioNosFormatosDoLocal) {
+TEST_F(RelatorioTeste, DataEHoraDoRelogioEmPortugues) {
+  // dd/MM/yyyy and HH:mm:ss, whatever language the machine speaks (the
+  // machine's, named by the caller, is printed for the test below).
+  std::printf("idioma da maquina: %s\n", qPrintable(QLocale::system().name()));
   Aluno("Ana", "1");
   programa.relogio.DefineData(QDateTime(QDate(2027, 1, 2), QTime(3, 4, 5)));
   zelmo::GravaRelatorio();
-  const QLocale l = QLocale::system();
-  const QByteArray linha = Arquivo().split('\n').value(1);
-  EXPECT_EQ(linha, files::ParaAnsi("Ana  -  1 - " + l.toString(QDate(2027, 1, 2), QLocale::ShortFormat) +
-                                   " - " + l.toString(QTime(3, 4, 5), zelmo::FormatoHoraLonga(l))));
+  EXPECT_EQ(Arquivo().split('\n').value(1), "Ana  -  1 - 02/01/2027 - 03:04:05");
+}
+
+TEST_F(RelatorioTeste, DataEmPortuguesQualquerQueSejaOIdiomaDaMaquina) {
+  // The test above, in this test program started again in other languages.
+  for (const char* idioma : {"en_US.UTF-8", "de_DE.UTF-8", "C"}) {
+    SCOPED_TRACE(idioma);
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    for (const char* nome : {"LC_ALL", "LC_TIME", "LANG", "LANGUAGE"}) ambiente.insert(nome, idioma);
+    QProcess teste;
+    teste.setProcessEnvironment(ambiente);
+    teste.setProcessChannelMode(QProcess::MergedChannels);
+    teste.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=RelatorioTeste.DataEHoraDoRelogioEmPortugues"});
+    ASSERT_TRUE(teste.waitForFinished(60000));
+    const QString saida = QString::fromLocal8Bit(teste.readAll());
+    EXPECT_EQ(teste.exitCode(), 0) << saida.toStdString();
+    EXPECT_TRUE(saida.contains("[  PASSED  ] 1 test")) << saida.toStdString();
+    EXPECT_TRUE(saida.contains("idioma da maquina: " + QString::fromLatin1(idioma).section('.', 0, 0)))
+        << saida.toStdString();
+  }
 }
 
 TEST(HoraDoRelatorio, FormatoLongoSemFusoHorario) {
