@@ -2,18 +2,49 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 
 #include "files/pastas.h"
 
 namespace platform {
 
+namespace {
+
+// The page started by Aquece, until a browser takes it.
+QPointer<QWebEnginePage> aquecida;
+
+}  // namespace
+
+void Navegador::Aquece(const QString& caminho) {
+  if (aquecida) return;
+  QWebEngineProfile* perfil = QWebEngineProfile::defaultProfile();
+  aquecida = new QWebEnginePage(perfil, QCoreApplication::instance());
+  // A page nobody took goes before the engine does.
+  QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, aquecida.data(),
+                   &QObject::deleteLater);
+  const QString real = files::ResolveCaminho(caminho);
+  aquecida->load(files::ArquivoExiste(real) ? QUrl::fromLocalFile(real) : QUrl("about:blank"));
+}
+
 Navegador::Navegador(QWidget* pai) : QWebEngineView(pai) {
   setContextMenuPolicy(Qt::NoContextMenu);
-  connect(page(), &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
+  if (aquecida) {
+    QWebEnginePage* pagina = aquecida;
+    aquecida = nullptr;
+    QObject::disconnect(QCoreApplication::instance(), nullptr, pagina, nullptr);
+    pagina->setParent(this);
+    setPage(pagina);
+  }
+  Acompanha(page());
+}
+
+void Navegador::Acompanha(QWebEnginePage* pagina) {
+  connect(pagina, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
     if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
     // A load that the next navigation cut short is not the one waited for.
     if (info.url() != alvo_ && !(alvo_.isEmpty() && info.url() == QUrl("about:blank"))) return;

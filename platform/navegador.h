@@ -27,6 +27,11 @@ class Navegador : public QWebEngineView {
   bool EsperaCarregar(const std::function<bool()>& parar = {});
   bool carregado() const { return carregado_; }
 
+  // Starts the browser engine and a page navigated to `caminho` ahead of
+  // need; the next browser made takes that page over, already loaded.
+  // Meant for idle time, such as a splash screen's wait.
+  static void Aquece(const QString& caminho);
+
   // How long EsperaCarregar waits at most, in ms (10 s unless set).
   void DefineLimiteEspera(int ms) { limiteMs_ = ms; }
   int limiteEspera() const { return limiteMs_; }
@@ -37,6 +42,8 @@ class Navegador : public QWebEngineView {
   void NavegacaoCompleta(const QUrl& endereco, bool ok);
 
  private:
+  void Acompanha(QWebEnginePage* pagina);
+
   QUrl alvo_;
   bool carregado_ = false;
   int limiteMs_ = 10000;

@@ -234,7 +234,9 @@ void Construtor::FormataBloco(const Paragrafo& p, const InfoLista* lista) {
   }
   if (p.quebraAntes || quebraProxima_) bf.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
   quebraProxima_ = false;
-  cursor_.setBlockFormat(bf);
+  // A new block starts with the format of the one before it: most
+  // paragraphs already have theirs.
+  if (cursor_.blockFormat() != bf) cursor_.setBlockFormat(bf);
   // The block's own character format (list markers, empty lines) is that
   // of its first text, else that of the paragraph mark.
   {
@@ -249,7 +251,7 @@ void Construtor::FormataBloco(const Paragrafo& p, const InfoLista* lista) {
     // The first block of a table cell keeps the cell's format there.
     const bool inicioCelula = tabela_ && celulaCursor_ >= 0 &&
                               tabela_->cellAt(linhaTabela_, celulaCursor_).firstPosition() == b.position();
-    if (!inicioCelula) cursor_.setBlockCharFormat(marca);
+    if (!inicioCelula && cursor_.blockCharFormat() != marca) cursor_.setBlockCharFormat(marca);
   }
 
   QTextBlock bloco = cursor_.block();

@@ -233,6 +233,9 @@ class Leitor {
   void DescarregaRun();
   QString Decodifica(const QByteArray& bytes);
   QTextCharFormat Formato(const Caractere& c) const;
+  QTextCharFormat NovoFormato(const Caractere& c) const;
+  // The font or colour table changed: the formats made from them go.
+  void TabelasMudaram() { formatos_.clear(); }
   const Fonte* FonteDe(int n) const;
   QColor Cor(int indice) const;
   bool InfoListaDe(const Paragrafo& p, InfoLista* info) const;
@@ -258,6 +261,14 @@ class Leitor {
 
   QByteArray bytes_;  // text bytes not yet decoded
   QString run_;
+  // The formats of the last few character states (a text alternates among
+  // a handful), made once while the tables stay as they are.
+  struct FormatoFeito {
+    Caractere c;
+    QTextCharFormat formato;
+  };
+  mutable std::vector<FormatoFeito> formatos_;
+  mutable size_t proximoFormato_ = 0;
   Caractere runEstado_;
   QString marca_;     // \listtext or \pntext of the paragraph being read
   int grupoPn_ = 0;

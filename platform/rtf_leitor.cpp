@@ -349,14 +349,14 @@ void Leitor::ByteTexto(uchar ch) {
     Emite(QStringLiteral("\t"));
     return;
   }
-  bytes_.append(char(ch));
   // Plain runs are decoded in one piece when they end.
+  const qsizetype inicio = pos_ - 1;  // ch
   while (pos_ < n_) {
     const uchar c = uchar(b_[pos_]);
     if (c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n' || c == '\t' || c == 0) break;
-    bytes_.append(char(c));
     ++pos_;
   }
+  bytes_.append(b_ + inicio, pos_ - inicio);
 }
 
 QString Leitor::Decodifica(const QByteArray& bytes) {
@@ -397,10 +397,11 @@ QString Leitor::Decodifica(const QByteArray& bytes) {
 
 void Leitor::DescarregaBytes() {
   if (bytes_.isEmpty()) return;
-  const QByteArray b = bytes_;
-  bytes_.clear();
+  // The buffers keep their room from run to run.
+  const QString s = pilha_.empty() ? QString() : Decodifica(bytes_);
+  bytes_.truncate(0);
   if (pilha_.empty()) return;
-  Emite(Decodifica(b));
+  Emite(s);
 }
 
 void Leitor::Emite(const QString& s) {
@@ -412,9 +413,11 @@ void Leitor::Emite(const QString& s) {
     case Destino::Fontes:
       for (QChar c : s) {
         if (c == u';') {
+          TabelasMudaram();
           Fonte& f = fontes_[fonteAtual_];
           f.nome = f.nome.trimmed();
         } else if (fontes_.size() < kMaxFontes || fontes_.contains(fonteAtual_)) {
+          TabelasMudaram();
           fontes_[fonteAtual_].nome.append(c);
         }
       }
@@ -422,6 +425,7 @@ void Leitor::Emite(const QString& s) {
     case Destino::Cores:
       for (QChar c : s) {
         if (c != u';' || cores_.size() >= kMaxCores) continue;
+        TabelasMudaram();
         if (r_ < 0 && gr_ < 0 && bl_ < 0)
           cores_ << QColor();
         else
@@ -473,6 +477,20 @@ QColor Leitor::Cor(int indice) const {
 }
 
 QTextCharFormat Leitor::Formato(const Caractere& c) const {
+  constexpr size_t kGuardados = 8;
+  for (const FormatoFeito& feito : formatos_)
+    if (feito.c == c) return feito.formato;
+  FormatoFeito novo{c, NovoFormato(c)};
+  if (formatos_.size() < kGuardados) {
+    formatos_.push_back(novo);
+  } else {
+    formatos_[proximoFormato_] = novo;
+    proximoFormato_ = (proximoFormato_ + 1) % kGuardados;
+  }
+  return novo.formato;
+}
+
+QTextCharFormat Leitor::NovoFormato(const Caractere& c) const {
   QTextCharFormat f;
   if (const Fonte* fonte = FonteDe(c.fonte); fonte && !fonte->nome.isEmpty()) {
     f.setFontFamilies(QStringList{fonte->nome});
@@ -494,9 +512,9 @@ QTextCharFormat Leitor::Formato(const Caractere& c) const {
 
 void Leitor::DescarregaRun() {
   if (run_.isEmpty()) return;
-  const QString t = run_;
-  run_.clear();
-  construtor_.Texto(t, Formato(runEstado_), pilha_.empty() ? Paragrafo() : g().p);
+  // The document copies the text; run_ keeps its room for the next run.
+  construtor_.Texto(run_, Formato(runEstado_), pilha_.empty() ? Paragrafo() : g().p);
+  run_.truncate(0);
 }
 
 bool Leitor::InfoListaDe(const Paragrafo& p, InfoLista* info) const {

@@ -296,6 +296,7 @@ void Leitor::Palavra(const QByteArray& palavra, bool temParam, int param) {
 
     case P::Deff:
       deff_ = param;
+      TabelasMudaram();
       break;
     case P::AnsiCpg:
       if (param > 0) ansicpg_ = param;
@@ -313,10 +314,16 @@ void Leitor::Palavra(const QByteArray& palavra, bool temParam, int param) {
       ansicpg_ = 850;
       break;
     case P::FCharset:
-      if (destino == Destino::Fontes) fontes_[fonteAtual_].charset = param;
+      if (destino == Destino::Fontes) {
+        TabelasMudaram();
+        fontes_[fonteAtual_].charset = param;
+      }
       break;
     case P::Cpg:
-      if (destino == Destino::Fontes) fontes_[fonteAtual_].codepage = param;
+      if (destino == Destino::Fontes) {
+        TabelasMudaram();
+        fontes_[fonteAtual_].codepage = param;
+      }
       break;
     case P::Red:
       r_ = param;
@@ -352,7 +359,10 @@ void Leitor::Palavra(const QByteArray& palavra, bool temParam, int param) {
     case P::F:
       if (destino == Destino::Fontes) {
         fonteAtual_ = param;
-        if (fontes_.size() < kMaxFontes) fontes_[param].nome.clear();
+        if (fontes_.size() < kMaxFontes) {
+          TabelasMudaram();
+          fontes_[param].nome.clear();
+        }
       } else {
         c.fonte = param;
       }

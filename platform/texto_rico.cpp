@@ -1,6 +1,8 @@
 #include "platform/texto_rico.h"
 
+#include <QPointer>
 #include <QPrinter>
+#include <QTextDocument>
 
 #include "platform/impressao.h"
 #include "platform/rtf_leitor.h"
@@ -18,7 +20,21 @@ TextoRico::TextoRico(QWidget* pai) : QTextEdit(pai) {
 }
 
 bool TextoRico::Carrega(const QString& caminho) {
-  const bool ok = CarregaTextoRico(caminho, document());
+  // The document is read apart, where no layout follows each insertion,
+  // and handed to the control whole: laid out once, as far as it is shown.
+  const QPointer<QTextDocument> atual = document();
+  auto* novo = new QTextDocument(this);
+  novo->setUndoRedoEnabled(false);
+  novo->setDefaultFont(atual->defaultFont());
+  novo->setDefaultTextOption(atual->defaultTextOption());
+  novo->setDocumentMargin(atual->documentMargin());
+  novo->setIndentWidth(atual->indentWidth());
+  novo->setUseDesignMetrics(atual->useDesignMetrics());
+  const bool ok = CarregaTextoRico(caminho, novo);
+  setDocument(novo);
+  // The document replaced goes (the control itself frees only the one it
+  // began with).
+  if (atual && atual->parent() == this) delete atual.data();
   moveCursor(QTextCursor::Start);
   ensureCursorVisible();
   return ok;

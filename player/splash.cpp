@@ -8,6 +8,7 @@
 #include "platform/escala.h"
 #include "platform/fonte.h"
 #include "platform/mensagens.h"
+#include "platform/navegador.h"
 #include "player/aviso.h"
 #include "player/despachante.h"
 #include "player/global.h"
@@ -42,6 +43,7 @@ TfrmSplash::TfrmSplash(QWidget* dono) : QDialog(dono, Qt::Dialog | Qt::Frameless
   Timer1->setTimerType(Qt::PreciseTimer);
   Timer1->setInterval(intervalo);
   connect(Timer1, &QTimer::timeout, this, &TfrmSplash::Timer1Timer);
+  Panel1->installEventFilter(this);
 
   FormCreate();
 }
@@ -59,6 +61,22 @@ void TfrmSplash::showEvent(QShowEvent* e) {
 }
 
 void TfrmSplash::FormShow() { Timer1->start(); }
+
+bool TfrmSplash::eventFilter(QObject* objeto, QEvent* e) {
+  // The first paint of "Aguarde ..." starts the idle work, right after it.
+  if (objeto == Panel1 && e->type() == QEvent::Paint && !preparado_) {
+    preparado_ = true;
+    QTimer::singleShot(0, this, &TfrmSplash::Prepara);
+  }
+  return QDialog::eventFilter(objeto, e);
+}
+
+void TfrmSplash::Prepara() {
+  if (pronto_) return;
+  // The browser engine, with the blank page that the HTML page's browser
+  // navigates to first.
+  platform::Navegador::Aquece(DirPrograma + QStringLiteral("branco.htm"));
+}
 
 void TfrmSplash::Timer1Timer() {
   Timer1->stop();

@@ -28,14 +28,19 @@ class TfrmSplash : public QDialog {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  bool eventFilter(QObject* objeto, QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
 
  private:
   void FormCreate();
   void FormShow();
   void Timer1Timer();
+  // Idle work of the wait, once the splash is on the screen: what the
+  // windows that the timer creates would otherwise start at their creation.
+  void Prepara();
 
   bool pronto_ = false;
+  bool preparado_ = false;
 };
 
 }  // namespace zelmo

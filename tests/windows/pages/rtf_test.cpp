@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextDocument>
 
@@ -195,6 +196,34 @@ TEST_F(PaginaRTF, ReusadaParaOutraPaginaEConsulta) {
   EXPECT_EQ(texto, "Segundo texto");
   EXPECT_TRUE(proxima);
   EXPECT_EQ(r, 1);
+}
+
+// Each file is read into a document of its own, handed to the control
+// whole; the one it replaces goes, so pages leave nothing behind.
+TEST_F(PaginaRTF, CadaArquivoChegaNumDocumentoInteiroQueSubstituiOAnterior) {
+  const QFont fonteDoControle = janela->RichEdit1->document()->defaultFont();
+  QList<QPointer<QTextDocument>> mostrados;
+  for (const char* arquivo : {"texto.rtf", "outro.rtf", "texto.rtf"}) {
+    SCOPED_TRACE(arquivo);
+    Pagina(arquivo, true, true);
+    QString texto;
+    int posicao = -1;
+    Mostra([&](TfrmRTF* j) {
+      mostrados << j->RichEdit1->document();
+      texto = j->RichEdit1->toPlainText().trimmed();
+      posicao = j->RichEdit1->textCursor().position();
+      EXPECT_EQ(j->RichEdit1->document()->defaultFont(), fonteDoControle);
+      EXPECT_FALSE(j->RichEdit1->document()->isUndoRedoEnabled());
+      j->btnProxima->click();
+    });
+    EXPECT_EQ(texto, QString::fromUtf8(arquivo == QByteArray("outro.rtf") ? "Segundo texto" : "Olá mundo"));
+    EXPECT_EQ(posicao, 0);
+  }
+  ASSERT_EQ(mostrados.size(), 3);
+  EXPECT_TRUE(mostrados[0].isNull());
+  EXPECT_TRUE(mostrados[1].isNull());
+  EXPECT_EQ(mostrados[2], janela->RichEdit1->document());
+  EXPECT_EQ(janela->RichEdit1->findChildren<QTextDocument*>().size(), 1);
 }
 
 TEST_F(PaginaRTF, ArquivoQueFaltaEncerraOPrograma) {
