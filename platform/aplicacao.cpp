@@ -22,7 +22,14 @@ void PreparaAmbiente() {
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  // The pages shown in the browser are text and pictures, and the videos are
+  // small: software drawing shows them sooner than OpenGL, whose start alone
+  // (on the many machines with no graphics acceleration) would hold the
+  // program back by a fifth of a second.  Settings of the user's own are
+  // kept.
+  if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) qputenv("QT_QUICK_BACKEND", "software");
+  if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION")) qputenv("QT_XCB_GL_INTEGRATION", "none");
+  if (qgetenv("QT_QUICK_BACKEND") != "software") QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 Aplicacao::Aplicacao(int& argc, char** argv, const QString& titulo, const QString& semTexto)
