@@ -27,10 +27,8 @@
 
 #include "files/arquivo_registros.h"
 #include "files/registros.h"
-#include "player/activities/atividades.h"
+#include "jogador.h"
 #include "player/global.h"
-#include "player/pages/paginas.h"
-#include "player/principal.h"
 #include "player/senha.h"
 #include "player/splash.h"
 
@@ -60,12 +58,7 @@ void EscrevePrograma(const QString& dir) {
 
 int Filho(int argc, char** argv) {
   const double inicio = AgoraMs();
-  zelmo::PreparaAmbiente();
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  zelmo::AplicacaoZelmo app(argc, argv);
-  zelmo::RegistraPaginas();
-  zelmo::RegistraAtividades();
+  const auto app = bench::IniciaJogador(argc, argv);
 
   QTemporaryDir pasta;
   const QString dir = pasta.path() + "/";

@@ -49,6 +49,7 @@
 #include <vector>
 
 #include "documento_rtf.h"
+#include "jogador.h"
 #include "files/arquivo_registros.h"
 #include "files/registros.h"
 #include "platform/navegador.h"
@@ -193,12 +194,7 @@ void Imprime(const char* nome, const std::vector<double>& v, double meta) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  zelmo::PreparaAmbiente();
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  zelmo::AplicacaoZelmo app(argc, argv);
-  zelmo::RegistraPaginas();
-  zelmo::RegistraAtividades();
+  const auto app = bench::IniciaJogador(argc, argv);
 
   QTemporaryDir pasta;
   const QString dir = pasta.path() + "/";
@@ -211,7 +207,7 @@ int main(int argc, char** argv) {
 
   Observador obs;
   obs.relogio.start();
-  app.installEventFilter(&obs);
+  app->installEventFilter(&obs);
   const QString token = QStringLiteral("quadro-pronto");
 
   Medidas medidas;
