@@ -45,6 +45,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QWebEngineView>
 #include <cstdio>
 #include <vector>
 
@@ -258,14 +259,16 @@ int main(int argc, char** argv) {
       } else if (auto* html = qobject_cast<zelmo::TfrmHTML*>(janela)) {
         obs.Rearma(nullptr, {});
         platform::Navegador* nav = html->WebBrowser1;
+        auto* vista = qobject_cast<QWebEngineView*>(nav->Vista());
+        if (!vista) return;
         ligacaoCarga = QObject::connect(nav, &platform::Navegador::NavegacaoCompleta, nav,
-                                        [nav, token](const QUrl& url, bool) {
+                                        [vista, token](const QUrl& url, bool) {
                                           if (!url.fileName().startsWith("figuras")) return;
-                                          nav->page()->runJavaScript(
+                                          vista->page()->runJavaScript(
                                               "requestAnimationFrame(() => requestAnimationFrame(() => {"
                                               " document.title = '" + token + "'; }));");
                                         });
-        ligacaoTitulo = QObject::connect(nav->page(), &QWebEnginePage::titleChanged, nav, [&](const QString& t) {
+        ligacaoTitulo = QObject::connect(vista->page(), &QWebEnginePage::titleChanged, nav, [&](const QString& t) {
           if (t == token && obs.quadro < 0) obs.quadro = agora();
         });
       } else if (auto* forca = qobject_cast<zelmo::TfrmForca*>(janela)) {

@@ -29,7 +29,9 @@ void PreparaAmbiente() {
   // kept.
   if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) qputenv("QT_QUICK_BACKEND", "software");
   if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION")) qputenv("QT_XCB_GL_INTEGRATION", "none");
-  if (qgetenv("QT_QUICK_BACKEND") != "software") QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  // The browser engine, loaded later, finds the shared context it asks for
+  // (without OpenGL an empty one, made at once).
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 Aplicacao::Aplicacao(int& argc, char** argv, const QString& titulo, const QString& semTexto)

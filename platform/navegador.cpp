@@ -2,56 +2,89 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QPointer>
+#include <QLibrary>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWebEngineLoadingInfo>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
+#include <QtGlobal>
 
 #include "files/pastas.h"
+#include "platform/navegador_motor.h"
 
 namespace platform {
 
 namespace {
 
-// The page started by Aquece, until a browser takes it.
-QPointer<QWebEnginePage> aquecida;
+using Cria = MotorNavegador* (*)(QWidget*, FimDeCarga);
+using Aquecer = void (*)(const QUrl&);
+
+struct Biblioteca {
+  Cria cria = nullptr;
+  Aquecer aquece = nullptr;
+};
+
+// The engine's library: beside the program, else where the build put it.
+const Biblioteca& Motor() {
+  static const Biblioteca b = [] {
+    Biblioteca r;
+    QLibrary lib;
+    lib.setLoadHints(QLibrary::PreventUnloadHint);
+    const QStringList lugares = {QCoreApplication::applicationDirPath() + QStringLiteral("/" ZELMO_NOME_NAVEGADOR),
+                                 QStringLiteral(ZELMO_CAMINHO_NAVEGADOR)};
+    for (const QString& lugar : lugares) {
+      lib.setFileName(lugar);
+      if (lib.load()) break;
+    }
+    if (!lib.isLoaded()) {
+      qWarning("browser engine not loaded: %s", qPrintable(lib.errorString()));
+      return r;
+    }
+    r.cria = reinterpret_cast<Cria>(lib.resolve("zelmo_CriaMotorNavegador"));
+    r.aquece = reinterpret_cast<Aquecer>(lib.resolve("zelmo_AqueceNavegador"));
+    if (!r.cria || !r.aquece) r = {};
+    return r;
+  }();
+  return b;
+}
+
+QUrl EnderecoDe(const QString& caminho) {
+  const QString real = files::ResolveCaminho(caminho);
+  return files::ArquivoExiste(real) ? QUrl::fromLocalFile(real) : QUrl(QStringLiteral("about:blank"));
+}
 
 }  // namespace
 
 void Navegador::Aquece(const QString& caminho) {
-  if (aquecida) return;
-  QWebEngineProfile* perfil = QWebEngineProfile::defaultProfile();
-  aquecida = new QWebEnginePage(perfil, QCoreApplication::instance());
-  // A page nobody took goes before the engine does.
-  QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, aquecida.data(),
-                   &QObject::deleteLater);
-  const QString real = files::ResolveCaminho(caminho);
-  aquecida->load(files::ArquivoExiste(real) ? QUrl::fromLocalFile(real) : QUrl("about:blank"));
+  if (const Biblioteca& b = Motor(); b.aquece) b.aquece(EnderecoDe(caminho));
 }
 
-Navegador::Navegador(QWidget* pai) : QWebEngineView(pai) {
-  setContextMenuPolicy(Qt::NoContextMenu);
-  if (aquecida) {
-    QWebEnginePage* pagina = aquecida;
-    aquecida = nullptr;
-    QObject::disconnect(QCoreApplication::instance(), nullptr, pagina, nullptr);
-    pagina->setParent(this);
-    setPage(pagina);
+Navegador::Navegador(QWidget* pai) : QWidget(pai) {
+  auto* enche = new QVBoxLayout(this);
+  enche->setContentsMargins(0, 0, 0, 0);
+  if (const Biblioteca& b = Motor(); b.cria) {
+    motor_.reset(b.cria(this, [this](const QUrl& endereco, bool ok) { TerminouCarga(endereco, ok); }));
+    enche->addWidget(motor_->Vista());
+    setFocusProxy(motor_->Vista());
   }
-  Acompanha(page());
 }
 
-void Navegador::Acompanha(QWebEnginePage* pagina) {
-  connect(pagina, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
-    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
-    // A load that the next navigation cut short is not the one waited for.
-    if (info.url() != alvo_ && !(alvo_.isEmpty() && info.url() == QUrl("about:blank"))) return;
-    carregado_ = true;
-    emit NavegacaoCompleta(info.url(), info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
-  });
+Navegador::~Navegador() {
+  // The view goes first, so that nothing it reports reaches a control
+  // being taken apart.
+  if (motor_) delete motor_->Vista();
 }
+
+void Navegador::TerminouCarga(const QUrl& endereco, bool ok) {
+  // A load that the next navigation cut short is not the one waited for.
+  if (endereco != alvo_ && !(alvo_.isEmpty() && endereco == QUrl(QStringLiteral("about:blank")))) return;
+  carregado_ = true;
+  emit NavegacaoCompleta(endereco, ok);
+}
+
+QUrl Navegador::url() const { return motor_ ? motor_->Endereco() : QUrl(); }
+
+QString Navegador::title() const { return motor_ ? motor_->Titulo() : QString(); }
+
+QWidget* Navegador::Vista() const { return motor_ ? motor_->Vista() : nullptr; }
 
 Navegador* Navegador::Preenche(QWidget* painel, int margem) {
   auto* enche = new QVBoxLayout(painel);
@@ -59,19 +92,19 @@ Navegador* Navegador::Preenche(QWidget* painel, int margem) {
   auto* n = new Navegador(painel);
   n->setObjectName(QStringLiteral("WebBrowser1"));
   n->setFocusPolicy(Qt::ClickFocus);
+  if (QWidget* v = n->Vista()) v->setFocusPolicy(Qt::ClickFocus);
   enche->addWidget(n);
   return n;
 }
 
 void Navegador::Navega(const QString& caminho) {
   carregado_ = false;
-  const QString real = files::ResolveCaminho(caminho);
-  if (files::ArquivoExiste(real)) {
-    alvo_ = QUrl::fromLocalFile(real);
-    load(alvo_);
+  alvo_ = EnderecoDe(caminho);
+  if (motor_) {
+    motor_->Carrega(alvo_);
   } else {
-    alvo_ = QUrl("about:blank");
-    load(alvo_);
+    // Without the engine the page stays empty, and the load ends at once.
+    QTimer::singleShot(0, this, [this, alvo = alvo_] { TerminouCarga(alvo, false); });
   }
 }
 

@@ -1,17 +1,23 @@
-// The web-browser control, navigated to local files only.
+// The web-browser control, navigated to local files only.  The browser
+// engine is loaded with the first control (or ahead of need by Aquece), not
+// with the program.
 #pragma once
 
 #include <QString>
 #include <QUrl>
-#include <QWebEngineView>
+#include <QWidget>
 #include <functional>
+#include <memory>
 
 namespace platform {
 
-class Navegador : public QWebEngineView {
+class MotorNavegador;
+
+class Navegador : public QWidget {
   Q_OBJECT
  public:
   explicit Navegador(QWidget* pai = nullptr);
+  ~Navegador() override;
   // A browser named "WebBrowser1" filling `painel` (within a margin), taking
   // the focus only when clicked.
   static Navegador* Preenche(QWidget* painel, int margem = 0);
@@ -27,8 +33,15 @@ class Navegador : public QWebEngineView {
   bool EsperaCarregar(const std::function<bool()>& parar = {});
   bool carregado() const { return carregado_; }
 
-  // Starts the browser engine and a page navigated to `caminho` ahead of
-  // need; the next browser made takes that page over, already loaded.
+  // The page shown and its title (empty before the first load).
+  QUrl url() const;
+  QString title() const;
+  // The engine's view (a QWebEngineView), or nullptr when the engine could
+  // not be loaded.
+  QWidget* Vista() const;
+
+  // Loads the browser engine and starts a page navigated to `caminho` ahead
+  // of need; the next browser made takes that page over, already loaded.
   // Meant for idle time, such as a splash screen's wait.
   static void Aquece(const QString& caminho);
 
@@ -42,8 +55,9 @@ class Navegador : public QWebEngineView {
   void NavegacaoCompleta(const QUrl& endereco, bool ok);
 
  private:
-  void Acompanha(QWebEnginePage* pagina);
+  void TerminouCarga(const QUrl& endereco, bool ok);
 
+  std::unique_ptr<MotorNavegador> motor_;
   QUrl alvo_;
   bool carregado_ = false;
   int limiteMs_ = 10000;

@@ -26,6 +26,7 @@ TfrmHTML::TfrmHTML(QWidget* dono) : JanelaPagina(dono, QStringLiteral("Texto HTM
   WebBrowser1 = new platform::Navegador(Panel1);
   WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
   WebBrowser1->setFocusPolicy(Qt::ClickFocus);
+  if (QWidget* vista = WebBrowser1->Vista()) vista->setFocusPolicy(Qt::ClickFocus);
   enche->addWidget(WebBrowser1);
 
   btnSair = CriaBotao("btnSair", QStringLiteral("Sair"), 436);
