@@ -159,7 +159,7 @@ namespace {
 
 const char* const kOrigem = "platform_origemDoDesenho";
 
-// The design's height after the rule's two steps: first to the screen's dots
+// The design's size after the rule's two steps: first to the screen's dots
 // per inch, then by the rule's ratio.
 QSize PelaRegra(const QSize& design, const Tela& tela, const Razao& r) {
   QSize s = design;

@@ -77,11 +77,7 @@ QPushButton* TfrmAtividade::CriaBotao(const QString& nome, const QString& texto,
   return b;
 }
 
-void TfrmAtividade::FormCreate() {
-  platform::EscalaTelaCheia(this);
-  const platform::Tela tela = platform::TelaAtual();
-  move(tela.x, tela.y);
-}
+void TfrmAtividade::FormCreate() { platform::EscalaTelaCheia(this); }
 
 void TfrmAtividade::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);

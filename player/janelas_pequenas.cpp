@@ -2,7 +2,6 @@
 
 #include <QLabel>
 
-#include "platform/escala.h"
 #include "platform/mensagens.h"
 
 namespace zelmo {
@@ -16,11 +15,6 @@ QLabel* PainelDeFundo(QWidget* janela) {
   p->setGeometry(0, 0, janela->width(), janela->height());
   platform::PintaFundo(p, platform::kAzul);
   return p;
-}
-
-void Centraliza(QWidget* janela) {
-  const platform::Tela t = platform::TelaAtual();
-  janela->move(t.x + (t.largura - janela->width()) / 2, t.y + (t.altura - janela->height()) / 2);
 }
 
 }  // namespace zelmo

@@ -1,5 +1,5 @@
 // What the splash and the login share: a blue raised panel that fills the
-// window, and the window centred on the screen.
+// window.
 #pragma once
 
 class QLabel;
@@ -9,7 +9,5 @@ namespace zelmo {
 
 // A blue panel with a raised bevel 5 wide, filling the window's design area.
 QLabel* PainelDeFundo(QWidget* janela);
-// Places the window in the middle of the screen the windows are laid out for.
-void Centraliza(QWidget* janela);
 
 }  // namespace zelmo

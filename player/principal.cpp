@@ -90,8 +90,6 @@ void TfrmMain::FormCreate() {
   platform::EscalaTelaCheia(this);
   Label1->adjustSize();
   Label2->adjustSize();
-  const platform::Tela tela = platform::TelaAtual();
-  move(tela.x + (tela.largura - width()) / 2, tela.y + (tela.altura - height()) / 2);
   DirPrograma = files::DirProgramaDe(PastaDoPrograma.isEmpty()
                                          ? QCoreApplication::applicationDirPath()
                                          : PastaDoPrograma);

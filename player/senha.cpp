@@ -70,7 +70,7 @@ void TfrmSenha::FormCreate() {
   Label2->adjustSize();
   AjustaBotaoOK(btnOK);
   setFixedSize(size());
-  Centraliza(this);
+  platform::CentraNaTela(this);
   passou_ = false;
   edtNome->setFocus();
 }

@@ -51,7 +51,7 @@ TfrmSplash::TfrmSplash(QWidget* dono) : QDialog(dono, Qt::Dialog | Qt::Frameless
 void TfrmSplash::FormCreate() {
   platform::EscalaJanelaPequena(this);
   setFixedSize(size());
-  Centraliza(this);
+  platform::CentraNaTela(this);
   pronto_ = false;
 }
 

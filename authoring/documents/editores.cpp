@@ -1,10 +1,8 @@
 #include "authoring/documents/editores.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include "authoring/formulario.h"
 #include "authoring/janelas.h"
@@ -46,8 +44,7 @@ TfrmEditores::TfrmEditores(QWidget* dono) : QDialog(dono) {
 
   PreencheMemo();
   platform::EscalaJanelaPequena(this);
-  if (const QScreen* tela = QGuiApplication::primaryScreen())
-    move(tela->availableGeometry().center() - rect().center());
+  platform::CentraNaTela(this);
 }
 
 void TfrmEditores::PreencheMemo() {
