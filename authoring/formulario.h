@@ -17,7 +17,8 @@ namespace pravo {
 using platform::FonteDesenho;
 
 // A push button of the window, named as the handlers know it, at its design
-// place.
+// place.  It is never an automatic default: Enter presses it only where the
+// window makes it the default button itself (setDefault).
 QPushButton* Botao(const QString& texto, const char* nome, const QRect& lugar, QWidget* dono);
 
 }  // namespace pravo

@@ -1,6 +1,7 @@
 #include "platform/aplicacao.h"
 
 #include <QMessageBox>
+#include <QWindow>
 #include <QtGlobal>
 #include <stdexcept>
 
@@ -34,6 +35,22 @@ void PreparaAmbiente() {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
+void PoeNaFrente(QWidget* janela) {
+  if (!janela || !janela->isWindow()) return;
+  const Qt::WindowType tipo = janela->windowType();
+  if (tipo != Qt::Window && tipo != Qt::Dialog) return;
+  if (janela->testAttribute(Qt::WA_ShowWithoutActivating) ||
+      (janela->windowFlags() & Qt::WindowDoesNotAcceptFocus))
+    return;
+  QWindow* nativa = janela->windowHandle();
+  if (nativa && !nativa->transientParent() && janela->isModal()) {
+    QWidget* ativa = QApplication::activeWindow();
+    if (ativa && ativa != janela && ativa->windowHandle()) nativa->setTransientParent(ativa->windowHandle());
+  }
+  janela->raise();
+  janela->activateWindow();
+}
+
 Aplicacao::Aplicacao(int& argc, char** argv, const QString& titulo, const QString& semTexto)
     : QApplication(argc, argv), titulo_(titulo), semTexto_(semTexto) {
   UsaPortugues();
@@ -41,7 +58,10 @@ Aplicacao::Aplicacao(int& argc, char** argv, const QString& titulo, const QStrin
 
 bool Aplicacao::notify(QObject* destino, QEvent* evento) {
   try {
-    return QApplication::notify(destino, evento);
+    const bool feito = QApplication::notify(destino, evento);
+    if (evento->type() == QEvent::Show && !evento->spontaneous() && destino->isWidgetType())
+      PoeNaFrente(static_cast<QWidget*>(destino));
+    return feito;
   } catch (const std::exception& erro) {
     MostraErro(activeWindow(), titulo_, erro);
   } catch (...) {

@@ -24,9 +24,20 @@ void MostraErro(QWidget* dono, const QString& titulo, const std::exception& erro
 // contexts.  A value the environment already holds is kept.
 void PreparaAmbiente();
 
+// Brings a window that is being shown above the window it belongs to and
+// gives it the keyboard focus.  A window is stacked where its native window
+// was made, and mapping it later does not raise it: without a window manager
+// a window made early (as every authoring window is, at start-up) would
+// appear below a window raised since, the main menu, which a modal window
+// blocks.  A modal window without an owner belongs to the active window.
+// Pop-ups, tool tips and windows that are shown without activation are left
+// alone.
+void PoeNaFrente(QWidget* janela);
+
 // The application object: every event that ends in an exception is reported
 // through MostraErro with the program's title instead of ending the program.
-// It speaks Brazilian Portuguese from the start (UsaPortugues).
+// It speaks Brazilian Portuguese from the start (UsaPortugues).  Every window
+// it shows comes up in front (PoeNaFrente).
 class Aplicacao : public QApplication {
  public:
   // `titulo`: the caption of the error boxes.  `semTexto`: what a failure

@@ -210,6 +210,9 @@ void MediaPlayer::Open() {
     d->video = new QVideoWidget(dono);
     if (d->janelaPropria) {
       d->video->setWindowFlags(Qt::Window);
+      // It comes up over the page (MostraVideo raises it); the page keeps
+      // the keyboard.
+      d->video->setAttribute(Qt::WA_ShowWithoutActivating);
       d->video->resize(320, 240);
       // The window takes the picture's own size once the first frame tells
       // it; queued, since the sink signals with its own lock held.

@@ -1,5 +1,6 @@
 #include "authoring/documents/browser.h"
 
+#include <QShortcut>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -20,6 +21,11 @@ TfrmBrowser::TfrmBrowser(QWidget* dono) : QDialog(dono) {
   WebBrowser1 = new platform::Navegador(this);
   WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
   corpo->addWidget(WebBrowser1);
+  // Escape leaves the preview wherever the focus is (the page itself takes
+  // the keys it is given): without a window manager there is no other way.
+  auto* sair = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  sair->setContext(Qt::WindowShortcut);
+  connect(sair, &QShortcut::activated, this, &QDialog::reject);
 
   // Sized to the screen, with no design scaling; the blank page of the
   // program folder until a file is shown.

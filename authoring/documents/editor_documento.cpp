@@ -35,6 +35,7 @@
 #include "authoring/global.h"
 #include "files/arquivo_registros.h"
 #include "files/pastas.h"
+#include "platform/dialogo_arquivos.h"
 #include "platform/escala.h"
 #include "platform/impressao.h"
 #include "platform/mensagens.h"
@@ -198,7 +199,7 @@ EditorDocumento::EditorDocumento(const Arquivos& arquivos, QWidget* dono) : QDia
   // Both file dialogs start in the program's folder.
   for (QFileDialog** d : {&OpenDialog, &SaveDialog}) {
     *d = new QFileDialog(this);
-    (*d)->setOption(QFileDialog::DontUseNativeDialog);
+    platform::PreparaDialogoArquivos(*d);
     (*d)->setNameFilter(arquivos.filtro);
     (*d)->setDefaultSuffix(arquivos.extensao);
     (*d)->setDirectory(files::ResolveCaminho(DirPrograma));

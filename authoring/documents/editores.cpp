@@ -36,7 +36,6 @@ TfrmEditores::TfrmEditores(QWidget* dono) : QDialog(dono) {
   btnHTML = Botao(QStringLiteral("Editar HTML"), "btnHTML", QRect(40, 276, 120, 30), this);
   btnRTF = Botao(QStringLiteral("Editar RTF"), "btnRTF", QRect(185, 276, 120, 30), this);
   btnCancel = Botao(QStringLiteral("Cancelar"), "btnCancel", QRect(330, 276, 120, 30), this);
-  for (QPushButton* b : {btnHTML, btnRTF, btnCancel}) b->setAutoDefault(false);
   connect(btnHTML, &QPushButton::clicked, this, &TfrmEditores::btnHTMLClick);
   connect(btnRTF, &QPushButton::clicked, this, &TfrmEditores::btnRTFClick);
   // Esc presses "Cancelar" (QDialog's reject): nothing is opened.

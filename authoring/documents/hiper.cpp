@@ -1,5 +1,6 @@
 #include "authoring/documents/hiper.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QLineEdit>
@@ -97,6 +98,7 @@ TfrmHiper::TfrmHiper(QWidget* dono) : QDialog(dono) {
   int x = 7;
   for (const auto& b : botoes) {
     *b.botao = Botao(QString::fromUtf8(b.texto), b.nome, QRect(x, 8, 72, 25), quadro->pnlBottom);
+    (*b.botao)->setFont(FonteDesenho(QStringLiteral("Times New Roman"), 13));
     connect(*b.botao, &QPushButton::clicked, this, b.acao);
     x += 78;
   }
@@ -123,6 +125,15 @@ void TfrmHiper::showEvent(QShowEvent* e) {
 void TfrmHiper::resizeEvent(QResizeEvent* e) {
   QDialog::resizeEvent(e);
   quadro->setGeometry(rect());
+}
+
+void TfrmHiper::keyPressEvent(QKeyEvent* e) {
+  // The editor is left with "Sair" only, which writes the page.
+  if (e->key() == Qt::Key_Escape) {
+    e->accept();
+    return;
+  }
+  QDialog::keyPressEvent(e);
 }
 
 void TfrmHiper::btnDefaultClick() {

@@ -71,6 +71,7 @@ class TfrmHiper : public QDialog {
  protected:
   void showEvent(QShowEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void FormCreate();

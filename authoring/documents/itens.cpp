@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -29,6 +30,9 @@ namespace {
 
 constexpr uint32_t kCreme = 14745599;
 constexpr double kLarguras[] = {0.05, 0.40, 0.40, 0.07, 0.07};
+// The grid's design width and row height.
+constexpr int kLarguraGrade = 624;
+constexpr int kAlturaLinha = 30;
 
 // The cell editor reports its keys to the dialog (a character typed in the
 // last row adds a row).
@@ -57,14 +61,16 @@ TfrmItens::TfrmItens(QWidget* dono) : QDialog(dono) {
 
   StringGrid1 = new QTableWidget(1, 4, this);
   StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-  StringGrid1->setGeometry(8, 8, 624, 200);
+  StringGrid1->setGeometry(8, 8, kLarguraGrade, 200);
   StringGrid1->setHorizontalHeaderLabels(
       {QStringLiteral("Item"), QStringLiteral("Arquivo"), QStringLiteral("X"), QStringLiteral("Y")});
   StringGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
   StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
   StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   StringGrid1->verticalHeader()->setSectionsMovable(true);
-  StringGrid1->verticalHeader()->setDefaultSectionSize(30);
+  StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  StringGrid1->verticalHeader()->setMinimumSectionSize(1);
+  StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
   StringGrid1->setItemDelegate(new Delegado(this, StringGrid1));
   QPalette p = StringGrid1->palette();
   p.setColor(QPalette::Base, platform::CorDe(kCreme));
@@ -117,6 +123,10 @@ TfrmItens::TfrmItens(QWidget* dono) : QDialog(dono) {
   connect(ComboBox1, &QComboBox::activated, this, &TfrmItens::ComboBox1Change);
 
   platform::EscalaTelaInteira(this);
+  // The rows grow with the window, as every design size does.
+  const int linha = std::max(1, files::Arredonda(double(kAlturaLinha) * StringGrid1->width() / kLarguraGrade));
+  StringGrid1->verticalHeader()->setDefaultSectionSize(linha);
+  StringGrid1->horizontalHeader()->setFixedHeight(linha);
   margemSair_ = height() - btnSair->y();
   margemFigura_ = height() - pnlFigura->geometry().bottom();
   Reinicia();
@@ -161,8 +171,10 @@ void TfrmItens::Reinicia() {
   DefineCell(kNumero, 1, Numero(1));
 }
 
+// The shares are of the width beside the vertical bar (and within the
+// grid's frame), so that the five columns fit without a horizontal bar.
 void TfrmItens::LarguraColunas() {
-  const int w = StringGrid1->width();
+  const int w = StringGrid1->width() - 2 * StringGrid1->frameWidth() - StringGrid1->verticalScrollBar()->sizeHint().width();
   StringGrid1->verticalHeader()->setFixedWidth(files::Arredonda(w * kLarguras[0]));
   for (int c = 1; c < 5; ++c) StringGrid1->setColumnWidth(c - 1, files::Arredonda(w * kLarguras[c]));
 }

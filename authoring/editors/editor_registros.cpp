@@ -30,14 +30,9 @@ bool ProtegeES(QWidget* dono, const std::function<void()>& operacao) {
 
 namespace {
 
+// Enter in a field presses nothing (no button is a default).
 QPushButton* Botao(QWidget* dono, const char* nome, const QString& texto, int x, int y) {
-  auto* b = new QPushButton(texto, dono);
-  b->setObjectName(QString::fromLatin1(nome));
-  b->setGeometry(x, y, 75, 25);
-  // Enter in a field presses nothing, as in the original editors.
-  b->setAutoDefault(false);
-  b->setDefault(false);
-  return b;
+  return pravo::Botao(texto, nome, QRect(x, y, 75, 25), dono);
 }
 
 }  // namespace
@@ -55,7 +50,7 @@ EditorRegistros::EditorRegistros(const DescricaoEditor& descricao, QWidget* dono
   lblPagina->setStyleSheet(QStringLiteral("color: #0000ff;"));
   lblPagina->setGeometry(8, 8, 300, 30);
 
-  const int y = 416;
+  const int y = d_.topoBotoes;
   btnPrimeira = Botao(this, "btnPrimeira", QStringLiteral("Primeira"), 8, y);
   btnAnterior = Botao(this, "btnAnterior", QStringLiteral("Anterior"), 88, y);
   btnProxima = Botao(this, "btnProxima", QStringLiteral("Próxima"), 168, y);

@@ -36,6 +36,7 @@ struct DescricaoEditor {
   const QString* caminho;       // the path variable in Global (ArqPalavras)
   files::RecordFile* arquivo;   // the record file in Global (DadosPalavras)
   QString avisoMinimo;          // shown on closing with fewer than 5 records; empty: none
+  int topoBotoes = 416;         // the design top of the row of buttons
 };
 
 class EditorRegistros : public QDialog {

@@ -128,7 +128,7 @@ void PainelRotulo::mouseReleaseEvent(QMouseEvent* e) {
 
 TfrmEditLoc::TfrmEditLoc(QWidget* dono)
     : EditorRegistros({QStringLiteral("Editor de Arquivos do Acerte o Local - "), QStringLiteral("Figura"),
-                       &ArqLocal, &DadosLocal, QString()},
+                       &ArqLocal, &DadosLocal, QString(), 420},
                       dono) {
   setObjectName(QStringLiteral("frmEditLoc"));
   setFont(FonteDesenho(QStringLiteral("Times New Roman"), 13));

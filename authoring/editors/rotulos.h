@@ -8,8 +8,9 @@ class QWidget;
 
 namespace pravo {
 
-// A bold field label at a design position.
-QLabel* RotuloCampo(QWidget* dono, const char* nome, const QString& texto, int x, int y);
+// A bold (and, where asked, italic) field label at a design position.
+QLabel* RotuloCampo(QWidget* dono, const char* nome, const QString& texto, int x, int y,
+                    bool italico = false);
 
 // A field is blank when nothing is left after removing, at both ends, every
 // character whose code is 32 or less (blanks, tabs, line breaks).

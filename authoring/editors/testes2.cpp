@@ -25,7 +25,7 @@ TfrmEditTsh::TfrmEditTsh(QWidget* dono)
   setFont(FonteDesenho(QStringLiteral("Times New Roman"), 13));
   lblPagina->setText(QStringLiteral("Teste 1 de 1"));
 
-  Label7 = RotuloCampo(this, "Label7", QStringLiteral("Arquivo:"), 8, 44);
+  Label7 = RotuloCampo(this, "Label7", QStringLiteral("Arquivo:"), 8, 44, true);
   cboArquivo = new QComboBox(this);
   cboArquivo->setObjectName(QStringLiteral("cboArquivo"));
   cboArquivo->setEditable(true);
@@ -35,7 +35,7 @@ TfrmEditTsh::TfrmEditTsh(QWidget* dono)
   escolha = new EscolhaArquivo(cboArquivo);
   connect(escolha, &EscolhaArquivo::escolhida, this, &TfrmEditTsh::cboArquivoChange);
 
-  Label2 = RotuloCampo(this, "Label2", QStringLiteral("Quantidade de Alternativas:"), 240, 44);
+  Label2 = RotuloCampo(this, "Label2", QStringLiteral("Quantidade de Alternativas:"), 240, 44, true);
   SpnQuant = new SpinEdit(1, 5, 5, this);
   SpnQuant->setObjectName(QStringLiteral("SpnQuant"));
   SpnQuant->setGeometry(240, 64, 57, 23);
@@ -48,7 +48,7 @@ TfrmEditTsh::TfrmEditTsh(QWidget* dono)
   rdgCorreta->setGeometry(424, 36, 201, 53);
   rdgCorreta->DefineItemIndex(0);
 
-  Label1 = RotuloCampo(this, "Label1", QStringLiteral("Visualização:"), 8, 96);
+  Label1 = RotuloCampo(this, "Label1", QStringLiteral("Visualização:"), 8, 96, true);
   Panel1 = new QFrame(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->setFrameShape(QFrame::Panel);

@@ -5,11 +5,73 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <string>
+#include <thread>
 #include <QtGlobal>
 
 namespace {
+
+// The last guard against a test that hangs (an exec() that nothing answers,
+// whatever helper was meant to): a case still running after this long fails
+// and ends the program at once, with its name, well before CTest's limit.
+// The answering helpers (support/modal.h) fail a missed window sooner.
+constexpr auto kLimiteDoCaso = std::chrono::seconds(90);
+
+class Vigia : public testing::EmptyTestEventListener {
+ public:
+  Vigia() : linha_([this] { Vigia_(); }) {}
+  ~Vigia() override {
+    {
+      std::lock_guard<std::mutex> trava(m_);
+      fim_ = true;
+    }
+    cv_.notify_all();
+    linha_.join();
+  }
+  void OnTestStart(const testing::TestInfo& caso) override {
+    std::lock_guard<std::mutex> trava(m_);
+    nome_ = std::string(caso.test_suite_name()) + "." + caso.name();
+    prazo_ = std::chrono::steady_clock::now() + kLimiteDoCaso;
+    ativo_ = true;
+    cv_.notify_all();
+  }
+  void OnTestEnd(const testing::TestInfo&) override {
+    std::lock_guard<std::mutex> trava(m_);
+    ativo_ = false;
+    cv_.notify_all();
+  }
+
+ private:
+  void Vigia_() {
+    std::unique_lock<std::mutex> trava(m_);
+    while (!fim_) {
+      if (!ativo_) {
+        cv_.wait(trava);
+        continue;
+      }
+      const auto prazo = prazo_;
+      if (cv_.wait_until(trava, prazo) == std::cv_status::timeout && ativo_ && prazo_ == prazo) {
+        std::fprintf(stderr, "\n[  FAILED  ] %s ran over %lld s: a window left waiting (exec() unanswered?)\n",
+                     nome_.c_str(), static_cast<long long>(kLimiteDoCaso.count()));
+        std::fflush(stderr);
+        std::_Exit(1);
+      }
+    }
+  }
+
+  std::mutex m_;
+  std::condition_variable cv_;
+  std::string nome_;
+  std::chrono::steady_clock::time_point prazo_;
+  bool ativo_ = false;
+  bool fim_ = false;
+  std::thread linha_;
+};
 
 void Padrao(const char* nome, const QByteArray& valor) {
   if (qEnvironmentVariableIsEmpty(nome)) qputenv(nome, valor);
@@ -22,6 +84,7 @@ int main(int argc, char** argv) {
   Padrao("QTWEBENGINE_DISABLE_SANDBOX", "1");
   Padrao("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
   testing::InitGoogleMock(&argc, argv);
+  testing::UnitTest::GetInstance()->listeners().Append(new Vigia);
   const int resultado = RUN_ALL_TESTS();
   // The test application is never destroyed (tests share it, and windows kept
   // in the programs' globals outlive any one test), so the browser engine's

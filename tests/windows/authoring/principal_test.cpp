@@ -289,7 +289,7 @@ TEST_F(Principal, ABrokenOrStrangeConfigurationShowsNoReport) {
     SCOPED_TRACE(c.texto.toStdString());
     pasta.Escreve("Zelmo2.cfg", c.cfg);
     bool visorAbriu = false;
-    QuandoAbrir<TfrmRel>([&](TfrmRel* r) {
+    apoio::SeAbrir<TfrmRel>([&](TfrmRel* r) {
       visorAbriu = true;
       r->btnSair->click();
     }, 300);

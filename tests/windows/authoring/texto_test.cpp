@@ -108,7 +108,7 @@ TEST_F(EditorTexto, EveryShowingStartsEmptyAndUntitledWithoutAsking) {
   apoio::QuandoModal([&](QWidget* w) {
     perguntou = true;
     if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
-  }, 1500);
+  }, 1500, true);
   Mostra(frm.get());
   QTest::qWait(100);
   EXPECT_FALSE(perguntou);
@@ -266,7 +266,7 @@ TEST_F(EditorTexto, TheSizeFieldTakesOnlyWholeSizesFromOneAndNeverComplains) {
   apoio::QuandoModal([&](QWidget* w) {
     caixa = true;
     if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
-  }, 1500);
+  }, 1500, true);
   for (const char* texto : {"", "0", "-3", "1700", " "}) {
     frm->FontSize->setText(texto);
     EXPECT_EQ(FormatoEm(1).fontPointSize(), 12) << texto;

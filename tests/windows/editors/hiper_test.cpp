@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -15,6 +16,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTest>
+#include <QHeaderView>
 
 #include "authoring/documents/documentos.h"
 #include "authoring/documents/figura.h"
@@ -400,6 +403,95 @@ TEST_F(EditorHiper, DoEditorAoVisualizador) {
   });
   EXPECT_EQ(visor.exec(), 1);
   zelmo::ReiniciaGlobais();
+}
+
+}  // namespace
+
+namespace {
+
+// Sends a key to the widget that has the focus, as the keyboard does.
+void Tecla(QWidget* janela, Qt::Key tecla) {
+  QWidget* alvo = QApplication::focusWidget() ? QApplication::focusWidget() : janela;
+  QTest::keyClick(alvo, tecla);
+}
+
+// No button of the window is pressed by Enter.
+void SemBotaoPadrao(const QWidget* janela) {
+  for (const QPushButton* b : janela->findChildren<QPushButton*>())
+    EXPECT_FALSE(b->isDefault() || b->autoDefault()) << b->objectName().toStdString();
+}
+
+TEST_F(EditorHiper, EnterNosItensSoTerminaAEdicao) {
+  Abre();
+  SemBotaoPadrao(itens);
+  SemBotaoPadrao(editor);
+  Linha(1, "Primeiro", "", "", "");
+  Linha(2, "", "", "", "");
+  apoio::QuandoAbrir<TfrmItens>([&](TfrmItens* t) {
+    t->activateWindow();
+    apoio::Espera([t] { return t->isActiveWindow(); });
+    // A label typed in the empty last row, then Enter and Enter again.
+    t->StringGrid1->setCurrentCell(1, 0);
+    t->StringGrid1->setFocus();
+    for (const char c : std::string("Casa")) {
+      QWidget* alvo = QApplication::focusWidget() ? QApplication::focusWidget() : t->StringGrid1;
+      QTest::keyClick(alvo, c);
+    }
+    Tecla(t, Qt::Key_Return);
+    Tecla(t, Qt::Key_Return);
+    // The page list's choice ended with Enter.
+    t->StringGrid1->setCurrentCell(0, 1);
+    Tecla(t, Qt::Key_Return);
+    Tecla(t, Qt::Key_Enter);
+    EXPECT_TRUE(t->isVisible());
+    t->btnSair->click();
+  });
+  itens->exec();
+  EXPECT_EQ(itens->Cells(TfrmItens::kItem, 1), "Primeiro");
+  EXPECT_EQ(itens->Cells(TfrmItens::kItem, 2), "Casa");
+  Fecha();
+  const QList<files::RegItem> lidos = ItensGravados();
+  ASSERT_EQ(lidos.size(), 2);
+  EXPECT_EQ(lidos[1].Item, "Casa");
+}
+
+TEST_F(EditorHiper, EscapeEEnterNaoFechamOEditor) {
+  bool aberto = false;
+  apoio::QuandoAbrir<pravo::TfrmHiper>([&](pravo::TfrmHiper* e) {
+    e->activateWindow();
+    apoio::Espera([e] { return e->isActiveWindow(); });
+    e->btnDefault->click();
+    Tecla(e, Qt::Key_Escape);
+    Tecla(e, Qt::Key_Return);
+    QTest::keyClick(e, Qt::Key_Escape);
+    aberto = e->isVisible();
+    e->btnSair->click();
+  });
+  editor->exec();
+  EXPECT_TRUE(aberto);
+  EXPECT_FALSE(editor->isVisible());
+}
+
+// The grid's rows grow with the window and its five columns fit beside the
+// vertical bar, on every screen.
+TEST_F(EditorHiper, GradeDosItensCabeNaTela) {
+  const platform::Tela telas[] = {{1024, 768, 96}, {1366, 768, 96}, {1920, 1080, 96}};
+  for (const platform::Tela& tela : telas) {
+    SCOPED_TRACE(tela.largura);
+    platform::DefineTela(tela);
+    TfrmItens grade(nullptr);
+    grade.show();
+    QTableWidget* g = grade.StringGrid1;
+    const int linha = files::Arredonda(30.0 * g->width() / 624);
+    EXPECT_GT(linha, 30);
+    EXPECT_EQ(g->verticalHeader()->defaultSectionSize(), linha);
+    EXPECT_EQ(grade.ComboBox1->height(), linha);
+    EXPECT_FALSE(g->horizontalScrollBar()->isVisible());
+    const int ultima = g->columnViewportPosition(3) + g->columnWidth(3);
+    EXPECT_LE(ultima, g->viewport()->width());
+    EXPECT_GE(ultima, g->viewport()->width() - g->viewport()->width() / 50);
+    grade.hide();
+  }
 }
 
 }  // namespace
