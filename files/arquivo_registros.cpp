@@ -240,10 +240,11 @@ void RecordFile::Reescreve(const QString& caminho, int tamanhoRegistro, const QL
   arq.Fecha();
 }
 
-QList<QByteArray> LeTodos(const QString& caminho, int tamanhoRegistro) {
+QList<QByteArray> LeTodos(const QString& caminho, int tamanhoRegistro, qint64 maiorContagem) {
   RecordFile arq(tamanhoRegistro);
   arq.AbreLeitura(caminho);
   const qint64 conta = arq.Conta();
+  if (maiorContagem >= 0 && conta > maiorContagem) throw IoError(IoError::Kind::Other, caminho);
   QList<QByteArray> r;
   r.reserve(conta);
   for (qint64 n = 1; n <= conta; ++n) r << arq.Le(n);

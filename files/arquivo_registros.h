@@ -97,7 +97,8 @@ class RecordFile {
 };
 
 // Opens, reads every record and closes: the player's way of using a file.
-QList<QByteArray> LeTodos(const QString& caminho, int tamanhoRegistro);
+// A file of more than `maiorContagem` records is not read: IoError (Other).
+QList<QByteArray> LeTodos(const QString& caminho, int tamanhoRegistro, qint64 maiorContagem = -1);
 
 }  // namespace files
 

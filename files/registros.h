@@ -169,6 +169,11 @@ struct RegHiper {  // .hpr, 1384 bytes
 
 struct RegItem {  // item file "itm", 528 bytes, no Codigo
   static constexpr int Tamanho = 528;
+  // The most items a page's item file may hold: the editor numbers its rows
+  // in two digits and a page lists tens of items, so a thousand (528,000
+  // bytes) is far past any page; a larger file is not read (an input/output
+  // error, as a file that cannot be read).
+  static constexpr int MaiorContagem = 1000;
   QString Item;
   QString Arquivo;
   double X = -1;

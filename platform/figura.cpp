@@ -33,6 +33,21 @@ struct Conteudo {
     if (formato == Figura::Formato::WMF) wmf.Reproduz(p, destino);
     else emf.Reproduz(p, destino);
   }
+  // The metafile played once at a size in pixels: a page paints its
+  // picture many times (a marker moving over it, a pane uncovered) at the
+  // one size it shows it at.
+  const QImage& Tocada(QSize tamanho) const {
+    if (tocada.size() != tamanho) {
+      tocada = QImage(tamanho, QImage::Format_ARGB32_Premultiplied);
+      if (!tocada.isNull()) {
+        tocada.fill(Qt::transparent);
+        QPainter p(&tocada);
+        Reproduz(p, QRectF(QPointF(0, 0), tamanho));
+      }
+    }
+    return tocada;
+  }
+  mutable QImage tocada;
 };
 
 // Files larger than this are not pictures we show.
@@ -176,7 +191,20 @@ int Figura::Altura() const { return d ? d->Tamanho().height() : 0; }
 void Figura::Desenha(QPainter& p, const QRectF& destino) const {
   if (!d || destino.isEmpty()) return;
   if (d->Vetorial()) {
-    d->Reproduz(p, destino);
+    // On the screen the picture played at its shown size is copied; a
+    // printer, or a painter that scales, gets the records themselves.
+    const int tipo = p.device() ? p.device()->devType() : 0;
+    const bool tela = tipo == QInternal::Widget || tipo == QInternal::Pixmap || tipo == QInternal::Image;
+    if (!tela || p.transform().type() > QTransform::TxTranslate) {
+      d->Reproduz(p, destino);
+      return;
+    }
+    const qreal razao = p.device()->devicePixelRatioF();
+    const QSize pixels = (destino.size() * razao).toSize();
+    if (!TamanhoAceito(pixels)) return;
+    QImage imagem = d->Tocada(pixels);
+    imagem.setDevicePixelRatio(razao);
+    p.drawImage(destino.topLeft(), imagem);
     return;
   }
   p.save();
@@ -193,12 +221,7 @@ QImage Figura::Imagem(QSize tamanho) const {
     if (tamanho == d->imagem.size()) return d->imagem;
     return d->imagem.scaled(tamanho, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   }
-  QImage imagem(tamanho, QImage::Format_ARGB32_Premultiplied);
-  if (imagem.isNull()) return {};
-  imagem.fill(Qt::transparent);
-  QPainter p(&imagem);
-  d->Reproduz(p, QRectF(QPointF(0, 0), tamanho));
-  return imagem;
+  return d->Tocada(tamanho);
 }
 
 }  // namespace platform

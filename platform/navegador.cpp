@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -48,7 +49,8 @@ const Biblioteca& Motor() {
 
 QUrl EnderecoDe(const QString& caminho) {
   const QString real = files::ResolveCaminho(caminho);
-  return files::ArquivoExiste(real) ? QUrl::fromLocalFile(real) : QUrl(QStringLiteral("about:blank"));
+  if (!files::ArquivoExiste(real) || QFileInfo(real).size() > kMaiorPaginaHtml) return QUrl(QStringLiteral("about:blank"));
+  return QUrl::fromLocalFile(real);
 }
 
 }  // namespace

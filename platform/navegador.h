@@ -13,6 +13,13 @@ namespace platform {
 
 class MotorNavegador;
 
+// The largest page file the browser is given: 16 MiB.  The HTML editor
+// writes a page's own text, and its pictures are files of their own, so a
+// teacher's page is some kilobytes; a larger file is no page of ours and is
+// shown as a page that cannot be read, empty, so the browser never takes
+// gigabytes.
+inline constexpr qint64 kMaiorPaginaHtml = qint64(16) << 20;
+
 class Navegador : public QWidget {
   Q_OBJECT
  public:

@@ -17,8 +17,8 @@ constexpr int kMaxColunas = 64;
 
 }  // namespace
 
-Construtor::Construtor(QTextDocument* doc, const Linha* linha)
-    : doc_(doc), linha_(linha), cursor_(doc) {
+Construtor::Construtor(QTextDocument* doc, const Linha* linha, int linhasPorTabela)
+    : doc_(doc), linha_(linha), cursor_(doc), linhasPorTabela_(linhasPorTabela) {
   cursor_.movePosition(QTextCursor::Start);
 }
 
@@ -53,29 +53,32 @@ void Construtor::GaranteCelula() {
 
 void Construtor::Grava(Passo::Tipo tipo, const Paragrafo& p, const InfoLista* lista, const QString& texto,
                        const QTextFormat& formato) {
-  Passo passo{tipo, int(linhas_.size()) - 1, celula_, texto, formato, p, lista != nullptr, lista ? *lista : InfoLista()};
+  Passo passo{tipo, int(linhas_.size()) - 1, celula_, texto, formato, p,
+              lista ? std::make_shared<const InfoLista>(*lista) : nullptr};
   passos_.push_back(std::move(passo));
 }
 
 void Construtor::ColocaTabela() {
   coletando_ = false;
   std::deque<Passo> passos;
-  std::vector<LinhaTabela> linhas;
   passos.swap(passos_);
-  linhas.swap(linhas_);
-  const int colunas = std::max(colunas_, 1);
+  colocando_.clear();
+  colocando_.swap(linhas_);
+  colunasTabela_ = std::max(colunas_, 1);
   colunas_ = 0;
   linhaAberta_ = false;
   celula_ = 0;
   celulaAberta_ = -1;
-  if (linhas.empty()) return;
+  if (colocando_.empty()) return;
 
-  const Linha& primeira = linhas.front().definicao;
+  const Linha& primeira = colocando_.front().definicao;
   QTextTableFormat tf;
   tf.setCellSpacing(0);
   tf.setCellPadding(TwipsParaDoc(std::clamp(primeira.gap, 0, 1440)));
-  tf.setBorderCollapse(true);
   if (primeira.bordas) {
+    // Collapsed borders cost the layout about twice the time of separate
+    // ones; only a table with borders shows the difference.
+    tf.setBorderCollapse(true);
     tf.setBorder(1);
     tf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     tf.setBorderBrush(Qt::black);
@@ -95,32 +98,21 @@ void Construtor::ColocaTabela() {
     antes = x;
   }
   if (!larguras.isEmpty()) {
-    while (larguras.size() < colunas) larguras << larguras.last();
+    while (larguras.size() < colunasTabela_) larguras << larguras.last();
     tf.setColumnWidthConstraints(larguras);
   }
   tf.setProperty(rtf::kBordasCelulasTwips, QVariant::fromValue(bordasTwips));
   tf.setAlignment(Qt::AlignLeft);
+  formatoTabela_ = tf;
   // The table follows the paragraph before it directly: the empty
   // paragraph that paragraph's \par opened goes after the table instead.
   if (vazio_ && !aposTabela_ && cursor_.block().length() <= 1 && cursor_.block().previous().isValid())
     cursor_.deletePreviousChar();
-  tabela_ = cursor_.insertTable(int(linhas.size()), colunas, tf);
+  primeiraDaParte_ = -1;
+  ColocaParte(0);
 
-  for (int r = 0; r < int(linhas.size()); ++r) {
-    const Linha& d = linhas[r].definicao;
-    for (int i = 0; i < d.sombra.size() && i < linhas[r].colunas; ++i) {
-      if (!d.sombra[i].isValid()) continue;
-      QTextTableCell c = tabela_->cellAt(r, i);
-      QTextTableCellFormat cf = c.format().toTableCellFormat();
-      cf.setBackground(d.sombra[i]);
-      c.setFormat(cf);
-    }
-  }
-
-  linhaTabela_ = -1;
-  celulaCursor_ = -1;
   for (const Passo& passo : passos) {
-    const InfoLista* lista = passo.temLista ? &passo.lista : nullptr;
+    const InfoLista* lista = passo.lista.get();
     switch (passo.tipo) {
       case Passo::Tipo::Marca:
         formatoMarca_ = passo.formato.toCharFormat();
@@ -150,11 +142,42 @@ void Construtor::ColocaTabela() {
         break;
     }
   }
+  // Parts of a long table that no content reached still show their rows.
+  ColocaParte(int(colocando_.size()) - 1);
+  colocando_.clear();
+}
+
+void Construtor::ColocaParte(int linha) {
+  const int total = int(colocando_.size());
+  const int porParte = linhasPorTabela_ > 0 ? linhasPorTabela_ : total;
+  while (primeiraDaParte_ < 0 || linha >= primeiraDaParte_ + porParte) {
+    const int inicio = primeiraDaParte_ < 0 ? 0 : primeiraDaParte_ + porParte;
+    if (inicio >= total) return;
+    // A part after the first goes after the one before it: the empty
+    // paragraph between two tables takes no room.
+    if (primeiraDaParte_ >= 0) SaiDaTabela();
+    const int linhas = std::min(porParte, total - inicio);
+    tabela_ = cursor_.insertTable(linhas, colunasTabela_, formatoTabela_);
+    primeiraDaParte_ = inicio;
+    for (int r = 0; r < linhas; ++r) {
+      const Linha& d = colocando_[inicio + r].definicao;
+      for (int i = 0; i < d.sombra.size() && i < colocando_[inicio + r].colunas; ++i) {
+        if (!d.sombra[i].isValid()) continue;
+        QTextTableCell c = tabela_->cellAt(r, i);
+        QTextTableCellFormat cf = c.format().toTableCellFormat();
+        cf.setBackground(d.sombra[i]);
+        c.setFormat(cf);
+      }
+    }
+    linhaTabela_ = -1;
+    celulaCursor_ = -1;
+  }
 }
 
 void Construtor::VaiParaCelula(int linha, int celula) {
   if (linha == linhaTabela_ && celula == celulaCursor_) return;
-  cursor_ = tabela_->cellAt(linha, celula).lastCursorPosition();
+  ColocaParte(linha);
+  cursor_ = tabela_->cellAt(linha - primeiraDaParte_, celula).lastCursorPosition();
   linhaTabela_ = linha;
   celulaCursor_ = celula;
 }
@@ -250,7 +273,7 @@ void Construtor::FormataBloco(const Paragrafo& p, const InfoLista* lista) {
     }
     // The first block of a table cell keeps the cell's format there.
     const bool inicioCelula = tabela_ && celulaCursor_ >= 0 &&
-                              tabela_->cellAt(linhaTabela_, celulaCursor_).firstPosition() == b.position();
+                              tabela_->cellAt(linhaTabela_ - primeiraDaParte_, celulaCursor_).firstPosition() == b.position();
     if (!inicioCelula && cursor_.blockCharFormat() != marca) cursor_.setBlockCharFormat(marca);
   }
 

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextFormat>
 #include <QTextListFormat>
 #include <QTextOption>
 #include <deque>
@@ -91,7 +92,9 @@ struct Linha {
 // into its cells, so that a long table costs in proportion to its size.
 class Construtor {
  public:
-  Construtor(QTextDocument* doc, const Linha* linha);
+  // `linhasPorTabela` > 0: a longer table goes in as consecutive tables of
+  // that many rows (see OpcoesRTF).
+  Construtor(QTextDocument* doc, const Linha* linha, int linhasPorTabela = 0);
   void Texto(const QString& texto, const QTextCharFormat& formato, const Paragrafo& p);
   void Imagem(const QTextImageFormat& formato, const Paragrafo& p);
   void FimParagrafo(const Paragrafo& p, const InfoLista* lista);
@@ -112,8 +115,8 @@ class Construtor {
     QString texto;
     QTextFormat formato;  // of the text, the picture or the paragraph mark
     Paragrafo p;
-    bool temLista = false;
-    InfoLista lista;
+    // Only a list paragraph has one: a list format costs an allocation.
+    std::shared_ptr<const InfoLista> lista;
   };
   // A row as it was defined when it opened.
   struct LinhaTabela {
@@ -131,6 +134,9 @@ class Construtor {
   // its content into its cells in the order read.
   void ColocaTabela();
   void VaiParaCelula(int linha, int celula);
+  // The table, or the part of a long table, that holds row `linha` of the
+  // gathered rows: inserted when the content reaches it.
+  void ColocaParte(int linha);
   void SaiDaTabela();
   void FormataBloco(const Paragrafo& p, const InfoLista* lista);
 
@@ -138,6 +144,13 @@ class Construtor {
   const Linha* linha_;
   QTextCursor cursor_;
   QTextTable* tabela_ = nullptr;  // the table just put in, until content follows it
+  int linhasPorTabela_ = 0;
+  // The gathered table being put in: its rows, its format, and the first
+  // gathered row of the part in tabela_.
+  std::vector<LinhaTabela> colocando_;
+  QTextTableFormat formatoTabela_;
+  int colunasTabela_ = 0;
+  int primeiraDaParte_ = 0;
   int linhaTabela_ = -1;
   int celulaCursor_ = -1;  // the cell the cursor is in
   bool vazio_ = true;
@@ -212,8 +225,8 @@ struct ListaDef {
 
 class Leitor {
  public:
-  Leitor(const QByteArray& bytes, QTextDocument* doc)
-      : b_(bytes.constData()), n_(bytes.size()), doc_(doc), construtor_(doc, &linha_) {
+  Leitor(const QByteArray& bytes, QTextDocument* doc, int linhasPorTabela = 0)
+      : b_(bytes.constData()), n_(bytes.size()), doc_(doc), construtor_(doc, &linha_, linhasPorTabela) {
     pilha_.reserve(64);
   }
 
@@ -252,6 +265,9 @@ class Leitor {
   qsizetype pos_ = 0;
   QTextDocument* doc_;
   Linha linha_;
+  // The list of the paragraph being ended, one for the whole reading: a
+  // list format costs an allocation, and most paragraphs are in no list.
+  InfoLista info_;
   Construtor construtor_;
   std::vector<Grupo> pilha_;
   int excesso_ = 0;

@@ -167,7 +167,7 @@ void Leitor::Le() {
   DescarregaRun();
   if (!pilha_.empty()) construtor_.DefineFormatoMarca(Formato(g().c));
   Paragrafo p = pilha_.empty() ? Paragrafo() : g().p;
-  InfoLista info;
+  InfoLista& info = info_;
   const bool temLista = InfoListaDe(p, &info);
   construtor_.Termina(p, temLista ? &info : nullptr);
 }
@@ -457,7 +457,7 @@ void Leitor::EmiteTexto(const QString& s) {
     // The marker text of a list the reader does not know is shown as text.
     const QString marca = marca_;
     marca_.clear();
-    InfoLista info;
+    InfoLista& info = info_;
     if (!InfoListaDe(g().p, &info)) EmiteTexto(marca);
   }
   if (!(c == runEstado_) && !run_.isEmpty()) DescarregaRun();
@@ -580,7 +580,7 @@ void Leitor::AntesDaEstrutura() {
   if (!marca_.isEmpty() && g().destino == Destino::Texto) {
     const QString marca = marca_;
     marca_.clear();
-    InfoLista info;
+    InfoLista& info = info_;
     if (!InfoListaDe(g().p, &info)) EmiteTexto(marca);
   }
   DescarregaRun();
@@ -590,7 +590,7 @@ void Leitor::AntesDaEstrutura() {
 void Leitor::FimParagrafo(bool pagina) {
   if (g().destino != Destino::Texto) return;
   AntesDaEstrutura();
-  InfoLista info;
+  InfoLista& info = info_;
   const bool temLista = InfoListaDe(g().p, &info);
   if (!temLista) ++grupoPn_;
   if (pagina)
@@ -605,7 +605,7 @@ void Leitor::Celula() {
   AntesDaEstrutura();
   Paragrafo p = g().p;
   p.naTabela = true;
-  InfoLista info;
+  InfoLista& info = info_;
   const bool temLista = InfoListaDe(p, &info);
   construtor_.Celula(p, temLista ? &info : nullptr);
   marca_.clear();
@@ -685,14 +685,14 @@ void Leitor::Simbolo(char ch) {
 
 }  // namespace rtf_interno
 
-void LeRTF(const QByteArray& bytes, QTextDocument* doc) {
+void LeRTF(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes) {
   const bool desfazer = doc->isUndoRedoEnabled();
   doc->setUndoRedoEnabled(false);
   doc->clear();
   {
     QTextCursor bloco(doc);
     bloco.beginEditBlock();
-    rtf_interno::Leitor leitor(bytes, doc);
+    rtf_interno::Leitor leitor(bytes, doc, std::max(0, opcoes.linhasPorTabela));
     leitor.Le();
     bloco.endEditBlock();
   }
@@ -700,12 +700,11 @@ void LeRTF(const QByteArray& bytes, QTextDocument* doc) {
   doc->setModified(false);
 }
 
-bool CarregaTextoRico(const QString& caminho, QTextDocument* doc) {
+bool CarregaTextoRico(const QString& caminho, QTextDocument* doc, const OpcoesRTF& opcoes) {
   QByteArray bytes;
-  const bool lido = files::LeArquivoComum(files::ResolveCaminho(caminho), &bytes,
-                                          std::numeric_limits<qint64>::max());
+  const bool lido = files::LeArquivoComum(files::ResolveCaminho(caminho), &bytes, kMaiorTextoRico);
   if (EhRTF(bytes)) {
-    LeRTF(bytes, doc);
+    LeRTF(bytes, doc, opcoes);
     return true;
   }
   QString texto;

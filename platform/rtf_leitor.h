@@ -56,12 +56,32 @@ double DocParaTwips(double unidades);
 // The bytes open an RTF document ("{\rtf", blanks allowed before it).
 bool EhRTF(const QByteArray& bytes);
 
+// How a document is read for showing.
+struct OpcoesRTF {
+  // A table of more rows than this goes in as consecutive tables of this
+  // many rows, laid out one after the other with nothing between them: a
+  // view then lays out the first screen of a long table without the rest,
+  // which a single table does not allow.  0: every table whole, as an
+  // editor that works on whole tables and writes them back needs.
+  int linhasPorTabela = 0;
+};
+// The parts a view of a document takes for its long tables.
+inline constexpr int kLinhasPorTabelaVista = 100;
+
+// The largest file read as rich text: 16 MiB.  The rich-text editor writes
+// text of a few bytes a character and pictures as hexadecimal, two bytes a
+// byte, so this holds some thousands of pages of text or about 8 MiB of
+// pictures, well past any teacher's document; a larger file is no document
+// of ours and is not read at all, so a page never reads gigabytes.
+inline constexpr qint64 kMaiorTextoRico = qint64(16) << 20;
+
 // Replaces the document's content with the RTF in the bytes.
-void LeRTF(const QByteArray& bytes, QTextDocument* doc);
+void LeRTF(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes = {});
 
 // Replaces the document's content with the file, as the rich-edit control
 // loads it: RTF when the file is RTF, else its Windows-1252 text as plain
-// text.  A file that cannot be read leaves the document empty; false then.
-bool CarregaTextoRico(const QString& caminho, QTextDocument* doc);
+// text.  A file that cannot be read, or is larger than kMaiorTextoRico,
+// leaves the document empty; false then.
+bool CarregaTextoRico(const QString& caminho, QTextDocument* doc, const OpcoesRTF& opcoes = {});
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/convencoes.h"
 #include "platform/wmf_contexto.h"
 #include "platform/wmf_registros.h"
 
@@ -113,7 +114,32 @@ void LimitesDe(const wmf::Parametros& r, Limites& l) {
   }
 }
 
+const files::Relogio* relogioMetafile = nullptr;
+
 }  // namespace
+
+void DefineRelogioMetafile(const files::Relogio* relogio) { relogioMetafile = relogio; }
+
+namespace gdi {
+
+int ReproduzNoTempo(qint64 n, const std::function<void(qint64)>& toca) {
+  const files::Relogio& relogio = relogioMetafile ? *relogioMetafile : files::RelogioSistema::Instancia();
+  constexpr int kDia = 24 * 60 * 60 * 1000;
+  // The clock is read every few records: a record costs far less than one
+  // reading of the time of day.
+  constexpr int kRegistrosEntreLeituras = 16;
+  const int inicio = relogio.MilissegundosDoDia();
+  qint64 i = 0;
+  for (; i < n; ++i) {
+    if (i % kRegistrosEntreLeituras == 0 && i > 0 &&
+        (relogio.MilissegundosDoDia() - inicio + kDia) % kDia >= kMaiorTempoMetafileMs)
+      break;
+    toca(i);
+  }
+  return static_cast<int>(i);
+}
+
+}  // namespace gdi
 
 bool Metafile::Carrega(const QByteArray& bytes, QString* erro) {
   *this = Metafile();
@@ -142,14 +168,14 @@ bool Metafile::Carrega(const QByteArray& bytes, QString* erro) {
     const qint64 tamanho = 2 * static_cast<qint64>(qFromLittleEndian<quint32>(b + pos));
     const quint16 funcao = qFromLittleEndian<quint16>(b + pos + 4);
     if (funcao == wmf::META_EOF) break;
-    if (tamanho < 6 || tamanho > n - pos) {
+    if (tamanho < 6 || tamanho > n - pos || registros_.size() >= size_t(kMaiorRegistrosMetafile)) {
       truncado_ = true;
       break;
     }
     registros_.push_back({funcao, pos + 6, static_cast<int>((tamanho - 6) / 2)});
     pos += tamanho;
   }
-  if (pos + 6 > n && pos < n) truncado_ = true;
+  if (!truncado_ && pos + 6 > n && pos < n) truncado_ = true;
   bytes_ = bytes;
   CalculaQuadro(caixa);
   return true;

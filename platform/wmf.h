@@ -13,13 +13,30 @@
 
 class QPainter;
 
+namespace files {
+class Relogio;
+}
+
 namespace platform {
+
+// What a metafile may cost.  A metafile is a list of drawing records, as
+// many as its maker likes; we read at most kMaiorRegistrosMetafile of them
+// (a detailed clip-art picture holds some thousands, a 1 MB one a few tens
+// of thousands) and one playing stops drawing once it has taken
+// kMaiorTempoMetafileMs, so that no picture holds a page: what was drawn by
+// then is shown.  A page plays a picture once for each size it shows it at.
+inline constexpr int kMaiorRegistrosMetafile = 200000;
+inline constexpr int kMaiorTempoMetafileMs = 250;
+// The clock a playing's time is read from: the machine's unless another is
+// given (null puts the machine's back).
+void DefineRelogioMetafile(const files::Relogio* relogio);
 
 class Metafile {
  public:
   // False (and *erro) when the bytes are not a metafile.  A record that
   // claims more bytes than the file holds ends the picture there: what came
-  // before it still plays (Truncado() tells).
+  // before it still plays (Truncado() tells); so do the records past
+  // kMaiorRegistrosMetafile.
   bool Carrega(const QByteArray& bytes, QString* erro = nullptr);
 
   bool vazio() const { return registros_.empty(); }
@@ -32,8 +49,9 @@ class Metafile {
   // Size in pixels on a screen of the given dots per inch.
   QSize TamanhoNatural(int dpi) const;
 
-  // Plays the records so that the frame fills the rectangle.
-  void Reproduz(QPainter& p, const QRectF& destino) const;
+  // Plays the records so that the frame fills the rectangle, within
+  // kMaiorTempoMetafileMs; returns the records played.
+  int Reproduz(QPainter& p, const QRectF& destino) const;
 
   struct Registro {
     quint16 funcao;
@@ -66,7 +84,7 @@ class MetafileEmf {
   // The picture frame, in hundredths of a millimetre.
   QRectF Quadro() const { return quadro_; }
   QSize TamanhoNatural(int dpi) const;
-  void Reproduz(QPainter& p, const QRectF& destino) const;
+  int Reproduz(QPainter& p, const QRectF& destino) const;
 
   struct Registro {
     quint32 tipo;

@@ -12,11 +12,17 @@
 #include <QRectF>
 #include <QString>
 #include <QTransform>
+#include <functional>
 #include <vector>
 
 class QPainter;
 
 namespace platform::gdi {
+
+// Plays records 0 to n - 1 through `toca`, stopping when the playing has
+// taken kMaiorTempoMetafileMs on the metafile clock; returns the records
+// played.
+int ReproduzNoTempo(qint64 n, const std::function<void(qint64)>& toca);
 
 enum ModoMapa {
   MM_TEXT = 1,

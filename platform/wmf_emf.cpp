@@ -539,10 +539,14 @@ bool MetafileEmf::Carrega(const QByteArray& bytes, QString* erro) {
       break;
     }
     if (tipo == EMR_EOF) break;
+    if (registros_.size() >= size_t(kMaiorRegistrosMetafile)) {
+      truncado_ = true;
+      break;
+    }
     registros_.push_back({tipo, pos, tamanho});
     pos += tamanho;
   }
-  if (pos < n && pos + 8 > n) truncado_ = true;
+  if (!truncado_ && pos < n && pos + 8 > n) truncado_ = true;
   bytes_ = bytes;
   return true;
 }
@@ -552,16 +556,19 @@ QSize MetafileEmf::TamanhoNatural(int dpi) const {
   return QSize(pixels(quadro_.width()), pixels(quadro_.height()));
 }
 
-void MetafileEmf::Reproduz(QPainter& p, const QRectF& destino) const {
-  if (registros_.empty() || destino.isEmpty()) return;
+int MetafileEmf::Reproduz(QPainter& p, const QRectF& destino) const {
+  if (registros_.empty() || destino.isEmpty()) return 0;
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
   p.setRenderHint(QPainter::TextAntialiasing, true);
+  int tocados = 0;
   {
     ReprodutorEmf rep(p, destino, dispositivo_, pixelsPorMm_);
-    for (const Registro& r : registros_) rep.Registro(Campos(bytes_, r));
+    tocados = gdi::ReproduzNoTempo(static_cast<qint64>(registros_.size()),
+                                   [&](qint64 i) { rep.Registro(Campos(bytes_, registros_[i])); });
   }
   p.restore();
+  return tocados;
 }
 
 }  // namespace platform

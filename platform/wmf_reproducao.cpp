@@ -350,16 +350,19 @@ void Reprodutor::Registro(const Parametros& r) {
 
 }  // namespace
 
-void Metafile::Reproduz(QPainter& p, const QRectF& destino) const {
-  if (registros_.empty() || destino.isEmpty()) return;
+int Metafile::Reproduz(QPainter& p, const QRectF& destino) const {
+  if (registros_.empty() || destino.isEmpty()) return 0;
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
   p.setRenderHint(QPainter::TextAntialiasing, true);
+  int tocados = 0;
   {
     Reprodutor rep(p, destino, quadro_);
-    for (const Registro& r : registros_) rep.Registro(wmf::Parametros(bytes_, r));
+    tocados = ReproduzNoTempo(static_cast<qint64>(registros_.size()),
+                              [&](qint64 i) { rep.Registro(wmf::Parametros(bytes_, registros_[i])); });
   }
   p.restore();
+  return tocados;
 }
 
 }  // namespace platform

@@ -188,7 +188,7 @@ bool TfrmHiper::Iniciar() {
   if (files::ArquivoExiste(arqItens)) {
     QList<QByteArray> registros;
     try {
-      registros = files::LeTodos(arqItens, files::RegItem::Tamanho);
+      registros = files::LeTodos(arqItens, files::RegItem::Tamanho, files::RegItem::MaiorContagem);
     } catch (const files::IoError& e) {
       Falha(QString::fromUtf8(e.what()));
       return false;

@@ -13,6 +13,7 @@
 #include "palavras_apoio.h"
 #include "player/activities/rules/palavras.h"
 #include "player/activities/rules/selecao.h"
+#include "support/memoria.h"
 #include "support/pasta_temporaria.h"
 
 namespace {
@@ -277,6 +278,33 @@ TEST_F(CargaArquivoTest, CorruptAndVanishedFilesComeBackAsFailures) {
   const auto sumiu = SelecionaDoArquivo<RegPalavra>(pasta.caminho() + "sumiu.plv", 2, false, g, RegrasPalavras());
   EXPECT_EQ(sumiu.falha, FalhaCarga::ErroES);
   EXPECT_FALSE(sumiu.erroES.isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// A file past the data-file limit is corrupt before any record is read:
+// a sparse words file of 2 GiB is neither drawn from nor mapped, and the
+// peak memory stays where it was.
+TEST_F(CargaArquivoTest, AFileOverTheLimitIsCorruptAndNotRead) {
+  const qint64 limite = kMaiorArquivoDados / 779 * 779;
+  const QString noLimite = apoio::ArquivoEsparso(pasta, "limite.plv", limite);
+  const QString acima = apoio::ArquivoEsparso(pasta, "acima.plv", limite + 779);
+  const QString enorme = apoio::ArquivoEsparso(pasta, "enorme.plv", apoio::k2GiB);
+  ASSERT_FALSE(enorme.isEmpty());
+  EXPECT_EQ(ContaRegistros(noLimite, 779).falha, FalhaCarga::Nenhuma);
+  EXPECT_EQ(ContaRegistros(acima, 779).falha, FalhaCarga::Corrompido);
+
+  apoio::ZeraPicoMemoria();
+  const qint64 antes = apoio::PicoMemoria();
+  EXPECT_EQ(ContaRegistros(enorme, 779).falha, FalhaCarga::Corrompido);
+  files::Aleatorio g(5);
+  // A redraw of the board games reads the file again without counting it
+  // first through the frame.
+  EXPECT_EQ(SelecionaDoArquivo<RegPalavra>(enorme, 20, true, g, RegrasPalavras()).falha, FalhaCarga::Corrompido);
+  EXPECT_EQ(SelecionaDoArquivo<RegPalavra>(enorme, 20, false, g, RegrasPalavras()).falha, FalhaCarga::Corrompido);
+  EXPECT_LT(apoio::PicoMemoria() - antes, apoio::kFolgaMemoria);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "platform/wmf.h"
 #include "support/aplicacao.h"
 #include "support/pasta_temporaria.h"
+#include "support/relogio_falso.h"
 
 using namespace platform;
 
@@ -507,3 +508,82 @@ TEST_F(FiguraTest, AlvosDaPastaDoProgramaCarregamNoNossoPlayer) {
   EXPECT_TRUE(Perto(img[0].pixel(30, 8), Qt::black, 60));  // the cross
   EXPECT_NE(img[0], img[1]);
 }
+
+namespace {
+
+// A metafile of `n` filled rectangles.
+QByteArray MuitosRetangulos(int n) {
+  Wmf w;
+  w.Pincel(0x0000FF).Seleciona(0);
+  for (int i = 0; i < n; ++i) w.Retangulo(i % 90, i % 40, i % 90 + 10, i % 40 + 10);
+  return w.Arquivo(QRect(0, 0, 100, 50), 100);
+}
+
+struct RelogioDoMetafile {
+  explicit RelogioDoMetafile(const files::Relogio* r) { DefineRelogioMetafile(r); }
+  ~RelogioDoMetafile() { DefineRelogioMetafile(nullptr); }
+};
+
+// One playing stops once it has taken its time: the clock is read at the
+// start and every 16 records, so with 50 ms a reading it stops at the fifth
+// reading after the start (250 ms), 80 records in; a clock that stands
+// still lets every record play.
+TEST_F(FiguraTest, MetafilePlayingStopsAtItsTimeLimit) {
+  Metafile m;
+  ASSERT_TRUE(m.Carrega(MuitosRetangulos(5000)));
+  QImage img(100, 50, QImage::Format_ARGB32);
+  {
+    apoio::RelogioFalso relogio(36000000, 50);
+    RelogioDoMetafile r(&relogio);
+    QPainter p(&img);
+    EXPECT_EQ(m.Reproduz(p, QRectF(0, 0, 100, 50)), 5 * 16);
+  }
+  {
+    apoio::RelogioFalso parado(36000000, 0);
+    RelogioDoMetafile r(&parado);
+    QPainter p(&img);
+    EXPECT_EQ(m.Reproduz(p, QRectF(0, 0, 100, 50)), m.Registros());
+  }
+  // Midnight in the middle of a playing is no end of time.
+  {
+    apoio::RelogioFalso meiaNoite(24 * 3600 * 1000 - 60, 20);
+    RelogioDoMetafile r(&meiaNoite);
+    QPainter p(&img);
+    EXPECT_EQ(m.Reproduz(p, QRectF(0, 0, 100, 50)), 13 * 16);
+  }
+}
+
+// Records past the limit are not read: the picture is cut there, as a
+// truncated one.
+TEST_F(FiguraTest, MetafileKeepsAtMostItsRecordLimit) {
+  Wmf w;
+  for (int i = 0; i < kMaiorRegistrosMetafile + 10; ++i) w.R(0x001E, {});  // SaveDC
+  Metafile m;
+  ASSERT_TRUE(m.Carrega(w.Arquivo(QRect(0, 0, 100, 50), 100)));
+  EXPECT_EQ(m.Registros(), kMaiorRegistrosMetafile);
+  EXPECT_TRUE(m.Truncado());
+  Metafile curto;
+  ASSERT_TRUE(curto.Carrega(MuitosRetangulos(10)));
+  EXPECT_FALSE(curto.Truncado());
+}
+
+// On the screen a metafile is played once for each size it is shown at:
+// painting it again at that size copies what was played.
+TEST_F(FiguraTest, MetafileIsPlayedOncePerShownSize) {
+  apoio::RelogioFalso relogio(36000000, 0);
+  RelogioDoMetafile r(&relogio);
+  Figura f;
+  ASSERT_TRUE(f.CarregaBytes(MuitosRetangulos(20)));
+  const QImage primeira = Renderiza(f, {200, 100}, QRectF(0, 0, 200, 100));
+  const int umaVez = relogio.leituras();
+  EXPECT_GT(umaVez, 0);
+  const Figura copia = f;
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Renderiza(copia, {200, 100}, QRectF(0, 0, 200, 100)), primeira);
+  EXPECT_EQ(relogio.leituras(), umaVez);
+  EXPECT_EQ(f.Imagem({200, 100}).size(), QSize(200, 100));
+  EXPECT_EQ(relogio.leituras(), umaVez);
+  Renderiza(f, {100, 50}, QRectF(0, 0, 100, 50));
+  EXPECT_GT(relogio.leituras(), umaVez);
+}
+
+}  // namespace

@@ -118,13 +118,15 @@ Contagem ContaRegistros(const QString& caminho, int tamanho) {
     return c;
   }
   if (c.registros == 0) c.falha = FalhaCarga::Vazio;
+  else if (DadosGrandesDemais(c.registros, tamanho)) c.falha = FalhaCarga::Corrompido;
   return c;
 }
 
 FonteArquivo::FonteArquivo(const QString& caminho, int tamanho) : arquivo_(tamanho) {
   arquivo_.AbreLeitura(caminho);
   conta_ = arquivo_.Conta();
-  mapa_ = arquivo_.Mapeia();
+  // A file over the limit is refused unread: it is not even mapped.
+  if (!DadosGrandesDemais(conta_, tamanho)) mapa_ = arquivo_.Mapeia();
 }
 
 FonteArquivo::~FonteArquivo() {

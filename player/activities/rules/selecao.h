@@ -41,6 +41,20 @@ extern const FormatoDados kFormatoTestes;     // .tst
 extern const FormatoDados kFormatoLocal;      // .loc
 extern const FormatoDados kFormatoTesteHTML;  // .tsh
 
+// The largest data file an activity reads: 64 MiB.  The record editors add
+// records one by one as a teacher types them, so a subject's file holds
+// hundreds of records, a few thousand at most; 64 MiB is 86,000 words
+// (.plv), 38,000 phrases or tests (.fse, .tst), 79,000 pictures to locate
+// (.loc) or 130,000 HTML tests (.tsh), and a selection that reads all of it
+// still ends within a second.  A larger file is no file of ours: it is taken
+// for corrupt before any record is read, so no selection draws through
+// gigabytes.
+inline constexpr qint64 kMaiorArquivoDados = qint64(64) << 20;
+// The file's records take more than kMaiorArquivoDados.
+inline bool DadosGrandesDemais(qint64 registros, int tamanho) {
+  return tamanho > 0 && registros > kMaiorArquivoDados / tamanho;
+}
+
 // N := min(count, quant, maximo), never below 0.
 int NumeroDeItens(qint64 registros, int quant, int maximo = kMaximoItens);
 
@@ -146,7 +160,8 @@ enum class FalhaCarga { Nenhuma, NaoEncontrado, Vazio, Corrompido, ErroES };
 // error's own text); empty for Nenhuma.
 QString TextoFalha(const FormatoDados& formato, FalhaCarga falha, const QString& erroES);
 
-// Steps 3 to 5: the file exists and holds records.
+// Steps 3 to 5: the file exists and holds records (a file over
+// kMaiorArquivoDados is corrupt).
 struct Contagem {
   FalhaCarga falha = FalhaCarga::Nenhuma;
   qint64 registros = 0;
@@ -188,6 +203,10 @@ CargaArquivo<R> SelecionaDoArquivo(const QString& caminho, int n, bool aleatoria
   CargaArquivo<R> c;
   try {
     FonteArquivo fonte(caminho, R::Tamanho);
+    if (DadosGrandesDemais(fonte.Conta(), R::Tamanho)) {
+      c.falha = FalhaCarga::Corrompido;
+      return c;
+    }
     Selecao<R> s = aleatoria ? SelecionaAleatoria(fonte, n, gerador, regras, aceitos)
                              : SelecionaSequencial(fonte, static_cast<int>(std::min<qint64>(n, fonte.Conta())), regras);
     if (s.corrompido) c.falha = FalhaCarga::Corrompido;

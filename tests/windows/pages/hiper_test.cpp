@@ -22,6 +22,7 @@
 #include "platform/texto_rico.h"
 #include "player/despachante.h"
 #include "player/global.h"
+#include "support/memoria.h"
 #include "support/modal.h"
 #include "support/pdf.h"
 #include "windows/pages/apoio_hiper.h"
@@ -332,6 +333,35 @@ TEST_F(PaginaHiper, ImpressaoNumPdfTerminaMesmoComFiguraMaiorQueAPagina) {
     EXPECT_GE(paginas, 2);
     EXPECT_LT(paginas, 60);
   });
+}
+
+}  // namespace
+
+namespace {
+
+// An item file over the item limit is a file the page cannot read: the
+// input/output error ends the program, as a read error does; a sparse one
+// of 2 GiB is not read into the list, and the peak memory stays where it
+// was.  A file at the limit is read whole.
+TEST_F(PaginaHiper, AnItemFileOverTheLimitIsAReadErrorAndNotRead) {
+  QList<files::RegItem> mil;
+  for (int i = 0; i < files::RegItem::MaiorContagem; ++i) mil << ItemHiper("Item", "", -1, -1);
+  apoio::GravaHiper(Caminho("mil.hpr"), apoio::PaginaHiper("Mil", "", ""), mil);
+  EXPECT_EQ(Mostra("mil.hpr", [](TfrmHiper* j) { EXPECT_EQ(j->lstItens->count(), files::RegItem::MaiorContagem); }), 1);
+
+  apoio::GravaHiper(Caminho("enorme.hpr"), apoio::PaginaHiper("Enorme", "", ""), {}, false);
+  ASSERT_FALSE(apoio::ArquivoEsparso(pasta, "bio/enorme.itm", apoio::k2GiB).isEmpty());
+  apoio::Mensagem m;
+  apoio::RespondeMensagem(QMessageBox::Ok, &m);
+  apoio::ZeraPicoMemoria();
+  const qint64 antes = apoio::PicoMemoria();
+  Pagina(files::kHipertexto, "enorme.hpr");
+  EXPECT_EQ(janela->exec(), 2);
+  EXPECT_LT(apoio::PicoMemoria() - antes, apoio::kFolgaMemoria);
+  EXPECT_EQ(m.texto, "I/O error");
+  EXPECT_EQ(m.titulo, "Zelmo II");
+  EXPECT_EQ(janela->lstItens->count(), 0);
+  EXPECT_TRUE(zelmo::ProgramaEncerrando());
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "player/despachante.h"
 #include "player/global.h"
 #include "support/aplicacao.h"
+#include "support/memoria.h"
 #include "support/modal.h"
 #include "support/pasta_temporaria.h"
 #include "windows/pages/apoio_paginas.h"
@@ -122,6 +123,26 @@ TEST_F(PaginaHTML, ArquivoQueFaltaEncerraOPrograma) {
   EXPECT_EQ(m.texto, "Arquivo HTML não encontrado !");
   EXPECT_EQ(m.titulo, "Zelmo II");
   EXPECT_TRUE(zelmo::ProgramaEncerrando());
+}
+
+}  // namespace
+
+namespace {
+
+// A page file over the size limit is not given to the browser: the page
+// shows as one that cannot be read, empty, and goes on as any other.
+TEST_F(PaginaHTML, APageOverTheLimitIsShownEmpty) {
+  ASSERT_FALSE(apoio::ArquivoEsparso(pasta, "bio/enorme.htm", apoio::k2GiB).isEmpty());
+  Pagina("enorme.htm");
+  zelmo::UltimaAtividade = false;
+  QUrl endereco;
+  TfrmHTML* j = janela.get();
+  apoio::Quando([j] { return j->isVisible() && j->btnProxima->isEnabled(); }, [&] {
+    endereco = j->WebBrowser1->endereco();
+    j->btnProxima->click();
+  });
+  EXPECT_EQ(janela->exec(), 1);
+  EXPECT_EQ(endereco, QUrl("about:blank"));
 }
 
 }  // namespace
