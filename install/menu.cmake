@@ -58,7 +58,7 @@ Path=${caminho}
 Icon=${icone}
 Terminal=false
 Categories=Education;
-StartupWMClass=${programa}
+StartupWMClass=${nome}
 ")
   file(MAKE_DIRECTORY "${menu}")
   file(WRITE "${menu}/.${arquivo}.instalando" "${texto}")

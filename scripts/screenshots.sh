@@ -43,12 +43,16 @@ foto() {
   echo "docs/$1"
 }
 
+# The screen is 1024 x 768: the places clicked below are those of the
+# programs' windows on it.
+klica() { xdotool mousemove "$1" "$2" click 1; }
+
 # The player: log in, and the demonstration's first page.
 (cd "$pasta" && exec ./Zelmo2) &
 pids+=($!)
+espera_janela "^Zelmo II$" >/dev/null
 sleep 4
-login=$(espera_janela "^Zelmo II$")
-xdotool windowactivate --sync "$login" 2>/dev/null || xdotool windowfocus --sync "$login"
+klica 510 331
 xdotool type --delay 40 "Ana Souza"
 xdotool key Tab
 xdotool type --delay 40 "7B"
@@ -57,11 +61,12 @@ sleep 5
 foto zelmo2.png
 kill "${pids[-1]}"; wait "${pids[-1]}" 2>/dev/null || true
 
-# The authoring program: the demonstration subject chosen, its main window.
+# The authoring program: the demonstration subject opened, the main window.
 (cd "$pasta" && exec ./Pravo2) &
 pids+=($!)
-sleep 4
-escolha=$(espera_janela ".")
-xdotool windowactivate --sync "$escolha" 2>/dev/null || true
-sleep 1
-foto pravo2-escolha.png
+espera_janela "^Escolher Assunto$" >/dev/null
+sleep 2
+klica 320 211
+klica 351 502
+sleep 3
+foto pravo2.png
