@@ -6,6 +6,7 @@
 #include <QPolygonF>
 
 #include "platform/icone.h"
+#include "platform/icone_programa.h"
 
 namespace pravo {
 
@@ -196,21 +197,6 @@ QIcon IconeGlifo(Glifo glifo) {
   });
 }
 
-QIcon IconePrograma() {
-  return platform::IconeDesenhado({16, 32, 48, 64, 128}, 64, [](QPainter& p) {
-    p.setPen(QPen(QColor(150, 120, 40), 2));
-    p.setBrush(QColor(255, 255, 192));
-    p.drawRoundedRect(QRectF(4, 2, 56, 60), 8, 8);
-    QFont f(QStringLiteral("Liberation Serif"));
-    f.setPixelSize(50);
-    f.setBold(true);
-    f.setItalic(true);
-    p.setFont(f);
-    p.setPen(Qt::black);
-    p.drawText(QRectF(3, 3, 60, 60), Qt::AlignCenter, QStringLiteral("P"));
-    p.setPen(Qt::red);
-    p.drawText(QRectF(0, 0, 60, 60), Qt::AlignCenter, QStringLiteral("P"));
-  });
-}
+QIcon IconePrograma() { return platform::IconePrograma(platform::Programa::Pravo); }
 
 }  // namespace pravo

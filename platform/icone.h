@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <functional>
 #include <initializer_list>
 
@@ -15,5 +16,7 @@ namespace platform {
 // always draws in a square of side `base`.
 QIcon IconeDesenhado(std::initializer_list<int> lados, qreal base,
                      const std::function<void(QPainter&)>& desenha);
+// One such picture, of side `lado`.
+QImage ImagemDesenhada(int lado, qreal base, const std::function<void(QPainter&)>& desenha);
 
 }  // namespace platform

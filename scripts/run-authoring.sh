@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds, and starts the authoring program Pravo II in
-# the program folder build/bin (with the demonstration subject
-# "Sistema Cardiovascular").
+# Sets up the machine, builds, installs (or updates) the program folder
+# (~/ZelmoII, or the folder given) and starts the authoring program Pravo II
+# there.
+#
+#   bash scripts/run-authoring.sh [folder]
 set -euo pipefail
-cd "$(dirname "$0")/.."
-bash scripts/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)" --target Pravo2 Zelmo2 programa
+pasta="$(realpath -m -- "${1:-$HOME/ZelmoII}")"
+bash "$(dirname "$0")/install.sh" "$pasta"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display: run this from a desktop session, or under Xvfb:" >&2
   echo "  xvfb-run -s '-screen 0 1024x768x24' bash scripts/run-authoring.sh" >&2
   exit 1
 fi
-exec build/bin/Pravo2
+cd "$pasta"
+exec ./Pravo2

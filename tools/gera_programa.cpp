@@ -1,5 +1,5 @@
 // Writes the program folder: the blank page, Zelmo2.cfg, the shared media,
-// the help page and the demonstration subject.  Run at every build; running
+// the programs' icons, the help page and the demonstration subject.  Run at every build; running
 // it again gives the same files.  Reports in the subject folder are the
 // students' and are never touched.
 //
@@ -15,6 +15,7 @@
 
 #include "files/arquivo_registros.h"
 #include "files/registros.h"
+#include "platform/icone_programa.h"
 #include "tools/escrita.h"
 #include "tools/gerador.h"
 
@@ -37,6 +38,13 @@ QByteArray PaginaEmBranco() {
          "<head><meta charset=\"windows-1252\"><title></title></head>\n"
          "<body bgcolor=\"#FFFFFF\"></body>\n"
          "</html>\n";
+}
+
+// The pictures of the desktop menu's entries (the installed program folder's
+// entries point at them).
+void GravaIcones(const QString& dirPrograma) {
+  GravaImagem(platform::ImagemIconePrograma(platform::Programa::Zelmo, 128), dirPrograma + "Zelmo2.png");
+  GravaImagem(platform::ImagemIconePrograma(platform::Programa::Pravo, 128), dirPrograma + "Pravo2.png");
 }
 
 void GravaConfiguracao(const QString& dirPrograma) {
@@ -85,6 +93,7 @@ int GeraPrograma(const QString& pasta) {
   GravaArquivo(dirPrograma + "branco.htm", PaginaEmBranco());
   GravaConfiguracao(dirPrograma);
   GravaMidia(dirPrograma);
+  GravaIcones(dirPrograma);
   GravaAjuda(dirPrograma);
   GravaAssunto(dirPrograma);
   return 0;
