@@ -700,13 +700,10 @@ void LeRTF(const QByteArray& bytes, QTextDocument* doc) {
   doc->setModified(false);
 }
 
-bool CarregaTextoRico(const QString& caminho, QTextDocument* doc) {
-  QByteArray bytes;
-  const bool lido = files::LeArquivoComum(files::ResolveCaminho(caminho), &bytes,
-                                          std::numeric_limits<qint64>::max());
+void PoeTextoRico(const QByteArray& bytes, QTextDocument* doc) {
   if (EhRTF(bytes)) {
     LeRTF(bytes, doc);
-    return true;
+    return;
   }
   QString texto;
   if (bytes.startsWith("\xEF\xBB\xBF"))
@@ -721,7 +718,14 @@ bool CarregaTextoRico(const QString& caminho, QTextDocument* doc) {
   doc->setPlainText(texto);
   doc->setUndoRedoEnabled(desfazer);
   doc->setModified(false);
-  return lido;
+}
+
+bool CarregaTextoRico(const QString& caminho, QTextDocument* doc) {
+  QByteArray bytes;
+  const bool lido = files::LeArquivoComum(files::ResolveCaminho(caminho), &bytes,
+                                          std::numeric_limits<qint64>::max());
+  PoeTextoRico(bytes, doc);
+  return lido || EhRTF(bytes);
 }
 
 }  // namespace platform
