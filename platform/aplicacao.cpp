@@ -13,6 +13,7 @@ namespace platform {
 void MostraErro(QWidget* dono, const QString& titulo, const std::exception& erro) {
   QMessageBox caixa(QMessageBox::Critical, titulo, QString::fromUtf8(erro.what()), QMessageBox::Ok,
                     dono);
+  caixa.setTextFormat(Qt::PlainText);
   if (const auto* es = dynamic_cast<const files::IoError*>(&erro); es && !es->path().isEmpty())
     caixa.setInformativeText(es->path());
   caixa.exec();

@@ -1,5 +1,6 @@
 #include "platform/fonte.h"
 
+#include <QFontDatabase>
 #include <QPalette>
 #include <QStringList>
 #include <QWidget>
@@ -20,6 +21,25 @@ QFont FonteDesenho(const QString& familia, int pixels, bool negrito, bool italic
   f.setBold(negrito);
   f.setItalic(italico);
   return f;
+}
+
+QString FamiliaSimples(const QString& familia) {
+  const QString nome = familia.trimmed();
+  if (!nome.endsWith(u']')) return nome;
+  const qsizetype abre = nome.lastIndexOf(QLatin1String(" ["));
+  if (abre <= 0 || nome.indexOf(u'[', abre + 2) >= 0) return nome;
+  return nome.left(abre).trimmed();
+}
+
+QStringList FamiliasDaTela() {
+  QStringList faces;
+  for (const QString& f : QFontDatabase::families()) {
+    const QString nome = FamiliaSimples(f);
+    if (!nome.isEmpty()) faces << nome;
+  }
+  faces.sort(Qt::CaseInsensitive);
+  faces.removeDuplicates();
+  return faces;
 }
 
 void CorDoTexto(QWidget* w, const QColor& cor) {

@@ -12,6 +12,8 @@ namespace {
 int Caixa(QWidget* dono, const QString& texto, const QString& titulo, QMessageBox::Icon icone,
           QMessageBox::StandardButtons botoes, QMessageBox::StandardButton padrao) {
   QMessageBox caixa(icone, titulo, texto, botoes, dono);
+  // Names from the files (a page, an item) are shown as they are written.
+  caixa.setTextFormat(Qt::PlainText);
   caixa.setDefaultButton(padrao);
   // The buttons speak the programs' language whatever translations the
   // machine has.

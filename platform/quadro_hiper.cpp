@@ -80,6 +80,8 @@ QuadroHiper::QuadroHiper(QWidget* janela, int alturaBotoes) : QWidget(janela) {
   lblTitulo = new QLabel(pnlTop);
   lblTitulo->setObjectName(QStringLiteral("lblTitulo"));
   lblTitulo->setAlignment(Qt::AlignCenter);
+  // The title is the author's text, "<b>" and all.
+  lblTitulo->setTextFormat(Qt::PlainText);
   lblTitulo->setFont(FonteDesenho(QStringLiteral("Times New Roman"), 23, true, true));
   CorDoTexto(lblTitulo, CorDe(kAzul));
   Enche(pnlTop, lblTitulo);

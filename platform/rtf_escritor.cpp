@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "files/texto.h"
+#include "platform/fonte.h"
 #include "platform/rtf_escritor_interno.h"
 #include "platform/rtf_interno.h"
 #include "platform/rtf_leitor.h"
@@ -46,11 +47,12 @@ double RecuoLista(const QTextBlock& bloco) {
   return niveis * bloco.document()->indentWidth();
 }
 
+// The family by its plain name, as every RTF reader knows it.
 QString Familia(const QTextCharFormat& f, const QTextDocument& doc) {
   const QStringList familias = f.fontFamilies().toStringList();
-  if (!familias.isEmpty() && !familias.first().isEmpty()) return familias.first();
+  if (!familias.isEmpty() && !familias.first().isEmpty()) return FamiliaSimples(familias.first());
   const QString familia = f.stringProperty(QTextFormat::FontFamily);
-  return familia.isEmpty() ? doc.defaultFont().family() : familia;
+  return FamiliaSimples(familia.isEmpty() ? doc.defaultFont().family() : familia);
 }
 
 double Pontos(const QTextCharFormat& f, const QTextDocument& doc) {
@@ -68,7 +70,7 @@ namespace rtf_escritor {
 Escritor::Escritor(const QTextDocument& doc) : doc_(doc) {
   // Font 0 is the document's own and the default: the list table's texts
   // are read in it, so it is always a Windows-1252 font.
-  IndiceFonte(doc.defaultFont().family(), 0);
+  IndiceFonte(FamiliaSimples(doc.defaultFont().family()), 0);
 }
 
 void Escritor::Palavra(const char* palavra) {

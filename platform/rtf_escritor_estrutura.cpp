@@ -1,4 +1,5 @@
 // The RTF writer's structures: tables, lists and pictures.
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QImage>
 #include <QPixmap>
@@ -19,6 +20,10 @@ namespace platform::rtf_escritor {
 namespace {
 
 int Twips(double unidades) { return int(std::lround(DocParaTwips(unidades))); }
+
+// The text width of a printed page (a Letter page less margins of an inch),
+// in twips: what a table whose widths follow its text is written to fill.
+constexpr int kLarguraTextoPaginaTwips = 9360;
 
 // Every edge of a bordered table's row and cells.
 const char kBordasLinha[] =
@@ -68,26 +73,82 @@ const char* PalavraTipo(const QString& tipo) {
 QList<int> Escritor::BordasTwips(const QTextTable* tabela) const {
   const QTextTableFormat tf = tabela->format();
   const QList<int> lidas = tf.property(rtf::kBordasCelulasTwips).value<QList<int>>();
+  // A table read without cell edges is written without them, and reads
+  // back with widths that follow its text.
+  if (tf.hasProperty(rtf::kBordasCelulasTwips) && lidas.isEmpty()) return {};
   const QList<QTextLength> larguras = tf.columnWidthConstraints();
   const int colunas = tabela->columns();
-  const double largura = doc_.textWidth() > 0 ? doc_.textWidth() : TwipsParaDoc(9360);
+  // The widths of the columns that have none of their own follow the text,
+  // as the table is shown; on paper the table is as wide as a page's text.
+  QList<int> twips(colunas, 0);
+  QList<double> livres(colunas, 0);
+  int fixas = 0;
+  double somaLivres = 0;
+  bool seguemTexto = false;
+  for (int i = 0; i < colunas; ++i) {
+    const QTextLength::Type tipo = i < larguras.size() ? larguras[i].type() : QTextLength::VariableLength;
+    seguemTexto = seguemTexto || (tipo == QTextLength::VariableLength && !(i < lidas.size() && lidas[i] > 0));
+  }
+  const QList<double> mostradas = seguemTexto ? LargurasMostradas(tabela) : QList<double>();
+  for (int i = 0; i < colunas; ++i) {
+    const QTextLength l = i < larguras.size() ? larguras[i] : QTextLength();
+    if (l.type() == QTextLength::FixedLength)
+      twips[i] = Twips(l.rawValue());
+    else if (l.type() == QTextLength::PercentageLength)
+      twips[i] = int(std::lround(kLarguraTextoPaginaTwips * l.rawValue() / 100));
+    else
+      somaLivres += livres[i] = mostradas.value(i, 1.0);
+    fixas += twips[i];
+  }
+  const int resto = std::max(kLarguraTextoPaginaTwips - fixas, 0);
   QList<int> bordas;
   int antes = 0;
+  double acumulado = 0;
   for (int i = 0; i < colunas; ++i) {
     int x = 0;
     if (i < lidas.size() && lidas[i] > antes) {
       x = lidas[i];
+    } else if (livres[i] > 0) {
+      // Shared out from the left, so that the rounding adds up to the page.
+      const double inicio = acumulado;
+      acumulado += livres[i];
+      const int w = int(std::lround(resto * acumulado / somaLivres)) - int(std::lround(resto * inicio / somaLivres));
+      x = antes + std::max(144, w);
     } else {
-      double w = largura / colunas;
-      if (i < larguras.size() && larguras[i].type() == QTextLength::FixedLength) w = larguras[i].rawValue();
-      if (i < larguras.size() && larguras[i].type() == QTextLength::PercentageLength)
-        w = largura * larguras[i].rawValue() / 100;
-      x = antes + std::max(144, Twips(w));
+      x = antes + std::max(144, twips[i]);
     }
     bordas << x;
     antes = x;
   }
   return bordas;
+}
+
+QList<double> Escritor::LargurasMostradas(const QTextTable* tabela) const {
+  // Each column from the left edge of its first cell that spans no other
+  // column to the next column's; the last one to the table's right edge, as
+  // far in from it as the first is from its left edge.
+  const int colunas = tabela->columns();
+  QAbstractTextDocumentLayout* layout = doc_.documentLayout();
+  if (!layout || colunas <= 0) return {};
+  QList<double> esquerdas(colunas, -1);
+  for (int c = 0; c < colunas; ++c) {
+    for (int r = 0; r < tabela->rows(); ++r) {
+      const QTextTableCell celula = tabela->cellAt(r, c);
+      if (celula.column() != c || celula.columnSpan() != 1) continue;
+      esquerdas[c] = layout->blockBoundingRect(celula.firstCursorPosition().block()).left();
+      break;
+    }
+    if (esquerdas[c] < 0) return {};
+  }
+  const QRectF quadro = layout->frameBoundingRect(const_cast<QTextTable*>(tabela));
+  const double direita = quadro.right() - (esquerdas[0] - quadro.left());
+  QList<double> larguras;
+  for (int c = 0; c < colunas; ++c) {
+    const double w = (c + 1 < colunas ? esquerdas[c + 1] : direita) - esquerdas[c];
+    if (!(w > 0)) return {};
+    larguras << w;
+  }
+  return larguras;
 }
 
 void Escritor::Tabela(const QTextTable* tabela) {
@@ -102,7 +163,7 @@ void Escritor::Tabela(const QTextTable* tabela) {
       const QBrush fundo = tabela->cellAt(r, c).format().background();
       if (fundo.style() != Qt::NoBrush) Palavra("\\clcbpat", IndiceCor(fundo.color()));
       if (comBordas) Palavra(kBordasCelula);
-      Palavra("\\cellx", bordas[c]);
+      if (c < bordas.size()) Palavra("\\cellx", bordas[c]);
     }
     out_.append("\r\n");
     for (int c = 0; c < tabela->columns(); ++c) {

@@ -58,6 +58,9 @@ class Escritor {
   // rtf_escritor_estrutura.cpp
   void Tabela(const QTextTable* tabela);
   QList<int> BordasTwips(const QTextTable* tabela) const;
+  // The columns' widths as the table is laid out, in document units; empty
+  // when they cannot be told.
+  QList<double> LargurasMostradas(const QTextTable* tabela) const;
   void Figura(const QTextImageFormat& f);
   void Hex(const QByteArray& dados);
   void MarcaLista(const QTextBlock& bloco, const QTextList* lista);

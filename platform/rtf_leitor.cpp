@@ -700,12 +700,10 @@ void LeRTF(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes)
   doc->setModified(false);
 }
 
-bool CarregaTextoRico(const QString& caminho, QTextDocument* doc, const OpcoesRTF& opcoes) {
-  QByteArray bytes;
-  const bool lido = files::LeArquivoComum(files::ResolveCaminho(caminho), &bytes, kMaiorTextoRico);
+void PoeTextoRico(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes) {
   if (EhRTF(bytes)) {
     LeRTF(bytes, doc, opcoes);
-    return true;
+    return;
   }
   QString texto;
   if (bytes.startsWith("\xEF\xBB\xBF"))
@@ -720,7 +718,13 @@ bool CarregaTextoRico(const QString& caminho, QTextDocument* doc, const OpcoesRT
   doc->setPlainText(texto);
   doc->setUndoRedoEnabled(desfazer);
   doc->setModified(false);
-  return lido;
+}
+
+bool CarregaTextoRico(const QString& caminho, QTextDocument* doc, const OpcoesRTF& opcoes) {
+  QByteArray bytes;
+  const bool lido = files::LeArquivoComum(files::ResolveCaminho(caminho), &bytes, kMaiorTextoRico);
+  PoeTextoRico(bytes, doc, opcoes);
+  return lido || EhRTF(bytes);
 }
 
 }  // namespace platform

@@ -78,6 +78,11 @@ inline constexpr qint64 kMaiorTextoRico = qint64(16) << 20;
 // Replaces the document's content with the RTF in the bytes.
 void LeRTF(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes = {});
 
+// Replaces the document's content with the bytes as the rich-edit control
+// takes them: RTF when they are RTF, else their Windows-1252 text (UTF-8
+// after the UTF-8 mark) as plain text.
+void PoeTextoRico(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes = {});
+
 // Replaces the document's content with the file, as the rich-edit control
 // loads it: RTF when the file is RTF, else its Windows-1252 text as plain
 // text.  A file that cannot be read, or is larger than kMaiorTextoRico,

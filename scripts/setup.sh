@@ -11,7 +11,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fluidsynth fluid-soundfont-gm libfluidsynth-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
-  xvfb xauth xdotool imagemagick openbox
+  xvfb xauth xdotool imagemagick openbox libxcb1-dev
   fonts-dejavu-core fonts-liberation
   qt6-translations-l10n
 )

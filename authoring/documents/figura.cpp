@@ -7,8 +7,10 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <algorithm>
+#include <stdexcept>
 
 #include "authoring/documents/hiper.h"
+#include "authoring/erros.h"
 #include "authoring/formulario.h"
 #include "authoring/global.h"
 #include "authoring/janelas.h"
@@ -47,6 +49,16 @@ QLabel* Rotulo(QWidget* dono, const char* nome, const QString& texto, const QRec
 }
 
 }  // namespace
+
+bool LeFiguraDaPagina(QWidget* dono, const QString& caminho, platform::Figura* figura) {
+  platform::Figura lida;
+  if (!lida.Carrega(caminho)) {
+    MostraErro(dono, std::runtime_error(lida.erro().toStdString()));
+    return false;
+  }
+  *figura = lida;
+  return true;
+}
 
 TfrmFigura::TfrmFigura(QWidget* dono) : QDialog(dono) {
   setObjectName(QStringLiteral("frmFigura"));
@@ -105,6 +117,7 @@ void TfrmFigura::PreencheArquivos() {
   for (const char* mascara : {"*.wmf", "*.bmp", "*.jpg"})
     nomes += ListaPasta(DirHiper, QString::fromLatin1(mascara));
   cboArquivo->Preenche(nomes);
+  escolha_ = cboArquivo->currentIndex();
 }
 
 void TfrmFigura::showEvent(QShowEvent* e) {
@@ -180,12 +193,27 @@ void TfrmFigura::scbAlturaChange() {
 }
 
 void TfrmFigura::cboArquivoChange() {
-  if (cboArquivo->currentIndex() <= 0) return;
+  const int indice = cboArquivo->currentIndex();
+  if (indice <= 0) {
+    escolha_ = indice;
+    return;
+  }
+  platform::Figura lida;
+  // Chosen here, or the stored picture while the editor opens the page.
+  QWidget* dono = isVisible() ? static_cast<QWidget*>(this) : Janela(QStringLiteral("TfrmHiper"));
+  const QString nome = cboArquivo->currentText();
+  if (!LeFiguraDaPagina(dono, files::ResolveCaminho(DirHiper + nome), &lida)) {
+    cboArquivo->setCurrentIndex(escolha_);
+    // The page's own stored name, which the list remembers, goes too.
+    if (cboArquivo->Nome().compare(nome, Qt::CaseInsensitive) == 0) cboArquivo->Limpa();
+    return;
+  }
+  escolha_ = indice;
   if (!rdbOriginal->isChecked())
     rdbOriginal->setChecked(true);  // runs rdbOriginalClick
   rdbOriginal->show();
   rdbAjustar->show();
-  imgFigura->Carrega(files::ResolveCaminho(DirHiper + cboArquivo->currentText()));
+  imgFigura->DefineFigura(lida);
   CentralizaFigura();
 }
 

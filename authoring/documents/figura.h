@@ -8,18 +8,24 @@
 #include <QDialog>
 
 class QFrame;
+class QString;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
 namespace platform {
+class Figura;
 class Imagem;
 }
 
 namespace pravo {
 
 class ListaArquivos;
+
+// Reads a picture of the page.  One that cannot be read is reported as the
+// program reports any failure (the picture's own error text); false then.
+bool LeFiguraDaPagina(QWidget* dono, const QString& caminho, platform::Figura* figura);
 
 class TfrmFigura : public QDialog {
   Q_OBJECT
@@ -42,6 +48,8 @@ class TfrmFigura : public QDialog {
   // the JPEG pictures.
   void PreencheArquivos();
   // A picture was chosen in the list (also the editor's stored picture).
+  // One that cannot be read is reported and the list goes back to the
+  // choice before it, so that its name is not stored.
   void cboArquivoChange();
   void FormActivate();
   void rdbOriginalClick();
@@ -58,6 +66,7 @@ class TfrmFigura : public QDialog {
   void MostraBarras(bool mostra);
 
   int margemSair_ = 0;  // btnSair's distance from the bottom edge
+  int escolha_ = -1;  // the list's entry whose picture is shown
 };
 
 }  // namespace pravo

@@ -179,15 +179,14 @@ void TfrmHiper::FormActivate() {
       for (int n = 1; n <= 3; ++n)
         if (TfrmLista* l = JanelaLista(n)) l->cboArquivo->EscolheGuardado(nomes[n - 1]);
       if (figura) {
+        // Read once, for the dialog and the editor alike: a picture that
+        // cannot be read is reported once and its name dropped.
         figura->cboArquivo->EscolheGuardado(r.Figura);
         figura->cboArquivoChange();
       }
       if (TfrmLista* l = JanelaLista(1); l && l->cboArquivo->currentIndex() >= 0)
         MostraTexto(l->cboArquivo->currentText());
-      if (figura && figura->cboArquivo->currentIndex() >= 0) {
-        const QString caminho = files::ResolveCaminho(DirHiper + figura->cboArquivo->currentText());
-        imgFigura->Carrega(caminho);
-      }
+      if (figura && figura->cboArquivo->currentIndex() > 0) imgFigura->DefineFigura(figura->imgFigura->figura());
       lblTitulo->setText(r.Titulo);
       if (TfrmTitulo* t = JanelaTitulo()) t->edtTitulo->setText(r.Titulo);
       quadro->AplicaGeometria(files::GeometriaDe(r, TamanhoTela()));
@@ -265,12 +264,15 @@ void TfrmHiper::FormClose() {
 
 void TfrmHiper::done(int r) {
   if (aberta_) {
-    aberta_ = false;
     try {
       FormClose();
     } catch (const std::exception& erro) {
+      // The window stays as it is, so that the teacher can free the disk
+      // and leave with "Sair" again: the layout is not lost.
       MostraErro(this, erro);
+      return;
     }
+    aberta_ = false;
   }
   QDialog::done(r);
 }

@@ -1,6 +1,11 @@
 #include "authoring/documents/html.h"
 
 #include <QAction>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <algorithm>
+#include <utility>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMenuBar>
@@ -27,8 +32,25 @@ TfrmHTML::TfrmHTML(QWidget* dono)
   Editor->setLineWrapMode(QTextEdit::NoWrap);
   Editor->setFont(FonteDesenho(QStringLiteral("Courier New"), 17));
   Editor->document()->setDefaultFont(Editor->font());
+  // The window takes no dropped files (text dragged within the page still
+  // moves).
+  Editor->viewport()->installEventFilter(this);
 
   SetDocumentName(kSemNome);
+}
+
+bool TfrmHTML::eventFilter(QObject* objeto, QEvent* e) {
+  if (objeto == Editor->viewport() &&
+      (e->type() == QEvent::DragEnter || e->type() == QEvent::DragMove || e->type() == QEvent::Drop)) {
+    auto* arrasto = static_cast<QDropEvent*>(e);
+    const QList<QUrl> urls = arrasto->mimeData()->urls();
+    if (std::any_of(urls.begin(), urls.end(), [](const QUrl& u) { return u.isLocalFile(); })) {
+      arrasto->setDropAction(Qt::IgnoreAction);
+      arrasto->ignore();
+      return true;
+    }
+  }
+  return EditorDocumento::eventFilter(objeto, e);
 }
 
 void TfrmHTML::SetDocumentName(const QString& nome) {
@@ -44,9 +66,10 @@ void TfrmHTML::FormActivate() {
 }
 
 void TfrmHTML::PoeConteudo(const QByteArray& bytes) {
-  const ArquivoHTML arquivo = LeHTML(bytes);
+  ArquivoHTML arquivo = LeHTML(bytes);
   Editor->setPlainText(arquivo.texto);
-  forma_ = arquivo.forma;
+  lido_ = std::move(arquivo);
+  gravando_.reset();
 }
 
 QByteArray TfrmHTML::Conteudo() const {
@@ -55,15 +78,22 @@ QByteArray TfrmHTML::Conteudo() const {
   QString texto = Editor->document()->toRawText();
   texto.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
   texto.replace(QChar::LineSeparator, QLatin1Char('\n'));
-  return GravaHTML(texto, forma_);
+  QByteArray bytes = GravaHTML(texto, lido_.forma, lido_);
+  // Once written, the file is what the next save keeps the endings of.
+  gravando_ = LeHTML(bytes);
+  return bytes;
 }
 
 void TfrmHTML::Esvazia() {
   EditorDocumento::Esvazia();
-  forma_ = FormaHTML();
+  lido_ = ArquivoHTML();
+  gravando_.reset();
 }
 
-void TfrmHTML::AposArquivo() { Visualizar1->setEnabled(true); }
+void TfrmHTML::AposArquivo() {
+  if (gravando_) lido_ = *std::exchange(gravando_, std::nullopt);
+  Visualizar1->setEnabled(true);
+}
 void TfrmHTML::AposNovo() { Visualizar1->setEnabled(false); }
 
 void TfrmHTML::SelectFont() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "authoring/documents/editor_documento.h"
 #include "authoring/documents/texto_html.h"
@@ -27,7 +28,7 @@ class TfrmHTML : public EditorDocumento {
   void Visualizar1Click();
 
   // How the current file was found (its encoding and line endings).
-  const FormaHTML& forma() const { return forma_; }
+  const FormaHTML& forma() const { return lido_.forma; }
 
  protected:
   void PoeConteudo(const QByteArray& bytes) override;
@@ -36,9 +37,11 @@ class TfrmHTML : public EditorDocumento {
   void AposArquivo() override;
   void AposNovo() override;
   void FormActivate() override;
+  bool eventFilter(QObject* objeto, QEvent* e) override;
 
  private:
-  FormaHTML forma_;
+  ArquivoHTML lido_;  // the file as it was read or last saved, for its line endings
+  mutable std::optional<ArquivoHTML> gravando_;  // what the save in progress writes
 };
 
 }  // namespace pravo

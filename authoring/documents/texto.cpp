@@ -6,7 +6,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QFontDialog>
 #include <QIntValidator>
 #include <QLabel>
@@ -26,6 +25,7 @@
 #include "authoring/documents/recuos.h"
 #include "authoring/documents/regua.h"
 #include "authoring/documents/setas_numero.h"
+#include "platform/fonte.h"
 #include "platform/mensagens.h"
 #include "platform/rtf_escritor.h"
 #include "platform/rtf_leitor.h"
@@ -183,11 +183,8 @@ void TfrmTexto::SetDocumentName(const QString& nome) {
 }
 
 void TfrmTexto::FillFontNames() {
-  QStringList faces = QFontDatabase::families();
-  faces.removeDuplicates();
-  faces.sort(Qt::CaseInsensitive);
   FontName->clear();
-  FontName->addItems(faces);
+  FontName->addItems(platform::FamiliasDaTela());
 }
 
 void TfrmTexto::BuildRulerText() {
@@ -232,7 +229,9 @@ void TfrmTexto::Esvazia() {
 }
 
 void TfrmTexto::PoeConteudo(const QByteArray& bytes) {
-  platform::LeRTF(bytes, Editor->document());
+  // As the player's page shows the file: a file that is not RTF is its
+  // plain text, which "Salvar" then writes as RTF.
+  platform::PoeTextoRico(bytes, Editor->document());
   Editor->moveCursor(QTextCursor::Start);
   SelectionChange();
 }
@@ -287,7 +286,7 @@ void TfrmTexto::BulletsButtonClick() {
 
 void TfrmTexto::FontNameChange() {
   if (FSyncingToolbar) return;
-  const QString face = FontName->currentText().trimmed();
+  const QString face = platform::FamiliaSimples(FontName->currentText());
   if (face.isEmpty()) return;
   QTextCharFormat f;
   f.setFontFamilies({face});
@@ -318,7 +317,7 @@ void TfrmTexto::SelectFont() {
   if (dialogo.exec() == QDialog::Accepted) {
     const QFont escolhida = dialogo.selectedFont();
     QTextCharFormat f;
-    f.setFontFamilies({escolhida.family()});
+    f.setFontFamilies({platform::FamiliaSimples(escolhida.family())});
     if (escolhida.pointSizeF() > 0) f.setFontPointSize(escolhida.pointSizeF());
     f.setFontWeight(escolhida.bold() ? QFont::Bold : QFont::Normal);
     f.setFontItalic(escolhida.italic());

@@ -19,6 +19,55 @@ QByteArray PrimeiroFimDeLinha(const QByteArray& bytes) {
   return "\r\n";
 }
 
+// The line endings of a text, in order.
+QList<QByteArray> FinsDe(const QString& texto) {
+  QList<QByteArray> fins;
+  for (qsizetype i = 0; i < texto.size(); ++i) {
+    if (texto.at(i) == u'\n') {
+      fins << "\n";
+    } else if (texto.at(i) == u'\r') {
+      const bool par = i + 1 < texto.size() && texto.at(i + 1) == u'\n';
+      fins << (par ? "\r\n" : "\r");
+      if (par) ++i;
+    }
+  }
+  return fins;
+}
+
+// The text's lines joined by the endings they had when read.
+QString ComFinsProprios(const QString& texto, const QByteArray& padrao, const ArquivoHTML& lido) {
+  const QStringList novas = texto.split(u'\n');
+  const QStringList velhas = lido.texto.split(u'\n');
+  const QList<QByteArray>& fins = lido.fins;
+  const qsizetype m = novas.size(), n = velhas.size();
+  // The lines kept unchanged at the start and at the end.
+  qsizetype inicio = 0;
+  while (inicio < m && inicio < n && novas[inicio] == velhas[inicio]) ++inicio;
+  qsizetype fim = 0;
+  while (fim < m - inicio && fim < n - inicio && novas[m - 1 - fim] == velhas[n - 1 - fim]) ++fim;
+  const auto finalDaVelha = [&](qsizetype v) -> QByteArray {
+    return v >= 0 && v < fins.size() ? fins[v] : QByteArray();
+  };
+  QString saida;
+  saida.reserve(texto.size() + m);
+  QByteArray anterior = padrao;
+  for (qsizetype i = 0; i < m; ++i) {
+    saida += novas[i];
+    if (i == m - 1) break;
+    QByteArray fimDaLinha;
+    if (i < inicio)
+      fimDaLinha = finalDaVelha(i);
+    else if (i >= m - fim)
+      fimDaLinha = finalDaVelha(i - m + n);
+    else if (i < n - fim)
+      fimDaLinha = finalDaVelha(i);  // the line read at this place, in the edited part
+    if (fimDaLinha.isEmpty()) fimDaLinha = anterior;
+    anterior = fimDaLinha;
+    saida += QString::fromLatin1(fimDaLinha);
+  }
+  return saida;
+}
+
 }  // namespace
 
 bool DeclaraUTF8(const QString& texto) {
@@ -51,14 +100,14 @@ ArquivoHTML LeHTML(const QByteArray& bytes) {
     r.forma.marca = false;
     r.texto = files::DeAnsi(bytes);
   }
+  r.fins = FinsDe(r.texto);
   r.texto.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   r.texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return r;
 }
 
-QByteArray GravaHTML(const QString& texto, const FormaHTML& forma) {
-  QString linhas = texto;
-  if (forma.fimDeLinha != "\n") linhas.replace(QLatin1Char('\n'), QString::fromLatin1(forma.fimDeLinha));
+QByteArray GravaHTML(const QString& texto, const FormaHTML& forma, const ArquivoHTML& lido) {
+  const QString linhas = ComFinsProprios(texto, forma.fimDeLinha, lido);
   if (forma.utf8 || forma.marca || (!forma.declarava && DeclaraUTF8(linhas))) return (forma.marca ? kMarcaUtf8 : QByteArray()) + linhas.toUtf8();
 
   QByteArray bytes;

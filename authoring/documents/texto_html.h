@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace pravo {
@@ -20,6 +21,7 @@ struct FormaHTML {
 struct ArquivoHTML {
   QString texto;  // lines broken by "\n"
   FormaHTML forma;
+  QList<QByteArray> fins;  // each line's own ending, in order ("\r\n", "\n" or "\r")
 };
 
 // The page declares UTF-8 (a meta charset or the XML declaration).
@@ -29,10 +31,14 @@ bool DeclaraUTF8(const QString& texto);
 // not UTF-8 is read as Windows-1252, so no byte is lost.
 ArquivoHTML LeHTML(const QByteArray& bytes);
 
-// The text as the file's bytes: in UTF-8 when the file was UTF-8 or the text
+// The text as the file's bytes.  Each line keeps the ending it had in the
+// file read (`lido`): the lines before and after the part edited are matched
+// with those read, a line of the edited part takes the ending of the line
+// read at its place (or else of the line above it), and a page of new lines
+// takes the form's ending.  In UTF-8 when the file was UTF-8 or the text
 // has come to declare UTF-8 since it was read, else in Windows-1252, where a character the code page
 // lacks is written as its numeric character reference ("&#8364;" style), so
 // nothing typed is lost.
-QByteArray GravaHTML(const QString& texto, const FormaHTML& forma);
+QByteArray GravaHTML(const QString& texto, const FormaHTML& forma, const ArquivoHTML& lido = {});
 
 }  // namespace pravo

@@ -15,6 +15,7 @@
 #include <QTextDocument>
 #include <QTextList>
 #include <QTextTable>
+#include <cctype>
 
 #include "platform/rtf_leitor.h"
 #include "support/aplicacao.h"
@@ -321,6 +322,85 @@ TEST(EscritaRTF, DocumentosDanificadosVoltamComOMesmoTexto) {
     platform::LeRTF(platform::EscreveRTF(lido), &relido);
     EXPECT_EQ(relido.toPlainText(), lido.toPlainText()) << n;
   }
+}
+
+// The cell edges (\cellx) of each row the RTF gives, in order.
+QList<QList<int>> BordasEscritas(const QByteArray& rtf) {
+  QList<QList<int>> linhas;
+  for (const QByteArray& linha : rtf.split('\n')) {
+    if (!linha.contains("\\trowd")) continue;
+    QList<int> bordas;
+    for (qsizetype i = linha.indexOf("\\cellx"); i >= 0; i = linha.indexOf("\\cellx", i + 1)) {
+      qsizetype fim = i + 6;
+      while (fim < linha.size() && std::isdigit(uchar(linha[fim]))) ++fim;
+      bordas << linha.mid(i + 6, fim - i - 6).toInt();
+    }
+    linhas << bordas;
+  }
+  return linhas;
+}
+
+// A table whose widths follow its text (pasted from a page) is written as
+// wide as a page's text, its columns in the shares they are shown in; a
+// table read without cell edges is written without them and reads back
+// with widths that follow its text; fixed widths stay as they are.
+TEST(EscritaRTF, LargurasDasTabelasQueSeguemOTexto) {
+  QTextDocument colado;
+  colado.setHtml(QStringLiteral("<table border=1><tr><td>a</td><td>uma coluna com um texto bem mais longo</td>"
+                                "<td>b</td></tr><tr><td>c</td><td>d</td><td>e</td></tr></table>"));
+  colado.setTextWidth(3000);  // an editor's window far wider than a page
+  const QList<QList<int>> bordas = BordasEscritas(platform::EscreveRTF(colado));
+  ASSERT_EQ(bordas.size(), 2);
+  for (const QList<int>& linha : bordas) {
+    ASSERT_EQ(linha.size(), 3);
+    EXPECT_EQ(linha.last(), 9360);
+    EXPECT_GT(linha[1] - linha[0], 3 * linha[0]) << "the long column keeps its larger share";
+    EXPECT_GT(linha[0], 144);
+  }
+  // Percentages are of the page's text width.
+  QTextDocument porCento;
+  QTextCursor c(&porCento);
+  QTextTableFormat tf;
+  tf.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 25),
+                                QTextLength(QTextLength::PercentageLength, 75)});
+  c.insertTable(1, 2, tf);
+  porCento.setTextWidth(3000);
+  EXPECT_EQ(BordasEscritas(platform::EscreveRTF(porCento)), QList<QList<int>>({{2340, 9360}}));
+
+  // Read without \cellx: written without, read back with automatic widths.
+  QTextDocument semBordas;
+  platform::LeRTF(Rtf("\\trowd\\pard\\intbl um\\cell dois\\cell\\row\\pard depois\\par"), &semBordas);
+  const QByteArray escrito = platform::EscreveRTF(semBordas);
+  EXPECT_FALSE(escrito.contains("\\cellx")) << escrito.toStdString();
+  QTextDocument relido;
+  platform::LeRTF(escrito, &relido);
+  const QTextTable* tabela = qobject_cast<QTextTable*>(relido.rootFrame()->childFrames().value(0));
+  ASSERT_NE(tabela, nullptr);
+  EXPECT_EQ(tabela->columns(), 2);
+  EXPECT_TRUE(tabela->format().columnWidthConstraints().isEmpty());
+  EXPECT_EQ(tabela->cellAt(0, 1).firstCursorPosition().block().text(), "dois");
+  EXPECT_EQ(platform::EscreveRTF(relido), escrito);
+
+  // Fixed widths are the author's.
+  QTextDocument fixas;
+  platform::LeRTF(Rtf("\\trowd\\cellx2000\\cellx12000\\pard\\intbl a\\cell b\\cell\\row"), &fixas);
+  EXPECT_EQ(BordasEscritas(platform::EscreveRTF(fixas)), QList<QList<int>>({{2000, 12000}}));
+}
+
+// The font table names each family by its plain name: Qt's "Family
+// [Foundry]" is no name another reader knows.
+TEST(EscritaRTF, FontesPeloNomeSimplesDaFamilia) {
+  QTextDocument doc;
+  QTextCursor c(&doc);
+  QTextCharFormat f;
+  f.setFontFamilies({QStringLiteral("Nimbus Sans [UKWN]")});
+  c.insertText(QStringLiteral("um"), f);
+  f.setFontFamilies({QStringLiteral("C059 [urw]")});
+  c.insertText(QStringLiteral("dois"), f);
+  const QByteArray rtf = platform::EscreveRTF(doc);
+  EXPECT_TRUE(rtf.contains(" Nimbus Sans;}")) << rtf.toStdString();
+  EXPECT_TRUE(rtf.contains(" C059;}")) << rtf.toStdString();
+  EXPECT_FALSE(rtf.contains('['));
 }
 
 }  // namespace

@@ -3,6 +3,11 @@
 // showing asking before it clears, and the page's bytes kept in the
 // encoding and line endings they were found in.
 #include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QTest>
@@ -49,6 +54,32 @@ TEST(TextoHTML, EncodingAndLineEndingsAreKept) {
     EXPECT_EQ(lido.texto, c.texto);
     EXPECT_EQ(lido.forma, c.forma);
     EXPECT_EQ(pravo::GravaHTML(lido.texto, lido.forma), c.bytes);
+  }
+}
+
+// Each line keeps its own ending: unedited lines byte for byte, a line
+// edited or added in between takes the ending of the line at its place.
+TEST(TextoHTML, EachLineKeepsItsOwnEnding) {
+  const QByteArray misto("<html>\r\n<head>\n<title>T</title>\r\n<body>\r<p>a</p>\n</html>");
+  const pravo::ArquivoHTML lido = pravo::LeHTML(misto);
+  EXPECT_EQ(pravo::GravaHTML(lido.texto, lido.forma, lido), misto);
+  struct Caso {
+    const char* descricao;
+    QString texto;
+    QByteArray bytes;
+  } const casos[] = {
+      {"a line edited", QStringLiteral("<html>\n<head>\n<title>Outro</title>\n<body>\n<p>a</p>\n</html>"),
+       "<html>\r\n<head>\n<title>Outro</title>\r\n<body>\r<p>a</p>\n</html>"},
+      {"a line added", QStringLiteral("<html>\n<head>\n<meta>\n<title>T</title>\n<body>\n<p>a</p>\n</html>"),
+       "<html>\r\n<head>\n<meta>\n<title>T</title>\r\n<body>\r<p>a</p>\n</html>"},
+      {"a line removed", QStringLiteral("<html>\n<title>T</title>\n<body>\n<p>a</p>\n</html>"),
+       "<html>\r\n<title>T</title>\r\n<body>\r<p>a</p>\n</html>"},
+      {"an ending added at the end", QStringLiteral("<html>\n<head>\n<title>T</title>\n<body>\n<p>a</p>\n</html>\n"),
+       "<html>\r\n<head>\n<title>T</title>\r\n<body>\r<p>a</p>\n</html>\n"},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.descricao);
+    EXPECT_EQ(pravo::GravaHTML(c.texto, lido.forma, lido), c.bytes);
   }
 }
 
@@ -159,6 +190,39 @@ TEST_F(EditorHTML, APageComesBackInItsOwnEncodingAndLineEndings) {
   frm->Editor->insertPlainText(QString::fromUtf8("→"));
   EXPECT_TRUE(frm->FileSave());
   EXPECT_EQ(pasta.Le("utf8.htm"), utf8 + QByteArray("\xE2\x86\x92"));
+}
+
+TEST_F(EditorHTML, AMixedPageSavedUneditedComesBackByteForByte) {
+  const QByteArray misto("<html>\r\n<p>um</p>\n<p>dois</p>\r\n</html>\n");
+  const QString pagina = pasta.Escreve("misto.htm", misto);
+  EXPECT_TRUE(Com({Arquivo(pagina)}, [&] { frm->FileOpen(); }));
+  EXPECT_TRUE(frm->FileSave());
+  EXPECT_EQ(pasta.Le("misto.htm"), misto);
+  // A line typed at the end, saved twice: the lines read keep their endings.
+  frm->Editor->moveCursor(QTextCursor::End);
+  frm->Editor->insertPlainText("<!-- fim -->\n");
+  EXPECT_TRUE(frm->FileSave());
+  EXPECT_TRUE(frm->FileSave());
+  EXPECT_EQ(pasta.Le("misto.htm"), misto + "<!-- fim -->\n");
+}
+
+TEST_F(EditorHTML, ADroppedFileChangesNothing) {
+  const QString pagina = pasta.Escreve("pagina.htm", "<p>A</p>\r\n");
+  EXPECT_TRUE(Com({Arquivo(pagina)}, [&] { frm->FileOpen(); }));
+  const QString outro = pasta.Escreve("outro.htm", "<p>B</p>");
+  QMimeData dados;
+  dados.setUrls({QUrl::fromLocalFile(outro)});
+  dados.setText(QUrl::fromLocalFile(outro).toString());
+  QWidget* alvo = frm->Editor->viewport();
+  QDragEnterEvent entra(QPoint(10, 10), Qt::CopyAction, &dados, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(alvo, &entra);
+  EXPECT_FALSE(entra.isAccepted());
+  QDropEvent solta(QPointF(10, 10), Qt::CopyAction, &dados, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(alvo, &solta);
+  EXPECT_FALSE(solta.isAccepted());
+  EXPECT_EQ(frm->Editor->toPlainText(), "<p>A</p>\n");
+  EXPECT_FALSE(frm->Editor->document()->isModified());
+  EXPECT_EQ(frm->DocumentName(), pagina);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // files, the overwrite question and printing.
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QEnterEvent>
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -28,7 +29,10 @@
 #include "authoring/documents/regua.h"
 #include "authoring/documents/setas_numero.h"
 #include "authoring/documents/texto.h"
+#include "files/arquivo_registros.h"
+#include "platform/fonte.h"
 #include "platform/rtf_leitor.h"
+#include "platform/texto_rico.h"
 #include "support/pdf.h"
 #include "windows/authoring/apoio_documentos.h"
 
@@ -180,14 +184,26 @@ TEST_F(EditorTexto, MenusActionsShortcutsAndHints) {
   EXPECT_TRUE(frm->EditUndoCmd->isEnabled());
 }
 
-TEST_F(EditorTexto, FaceNamesAreTheScreensFontsSorted) {
+TEST_F(EditorTexto, FaceNamesAreTheScreensFamiliesOnceByTheirPlainNames) {
   QStringList faces;
   for (int i = 0; i < frm->FontName->count(); ++i) faces << frm->FontName->itemText(i);
-  QStringList esperadas = QFontDatabase::families();
-  esperadas.removeDuplicates();
+  // Qt names a family that two foundries make "Family [Foundry]".
+  QStringList esperadas;
+  for (const QString& f : QFontDatabase::families()) esperadas << f.left(f.indexOf(" [")).trimmed();
   esperadas.sort(Qt::CaseInsensitive);
+  esperadas.removeDuplicates();
   EXPECT_EQ(faces, esperadas);
+  for (const QString& f : faces) EXPECT_FALSE(f.contains('[')) << f.toStdString();
   EXPECT_EQ(frm->FontName->maxVisibleItems(), 10);
+  for (const auto& [qt, simples] : std::vector<std::pair<QString, QString>>{
+           {"Nimbus Sans [UKWN]", "Nimbus Sans"}, {"C059 [urw]", "C059"}, {"Arial", "Arial"},
+           {"Fonte [antiga] nova", "Fonte [antiga] nova"}})
+    EXPECT_EQ(platform::FamiliaSimples(qt), simples);
+  // A face chosen by a tagged name is stored and written by its plain one.
+  frm->FontName->setEditText("Nimbus Sans [UKWN]");
+  frm->FontNameChange();
+  QTest::keyClicks(frm->Editor, "abc");
+  EXPECT_EQ(FormatoEm(0).fontFamilies().toStringList().value(0), "Nimbus Sans");
 }
 
 TEST_F(EditorTexto, TheToolbarFollowsTheSelection) {
@@ -403,6 +419,37 @@ TEST_F(EditorTexto, ADroppedRtfIsOpenedAndAnythingElseIsRefused) {
   EXPECT_EQ(frm->DocumentName(), a);
   EXPECT_EQ(frm->Editor->toPlainText(), "Primeiro");
   EXPECT_EQ(pasta.Le("notas.rtf"), QByteArray("Isto não é RTF"));
+}
+
+TEST_F(EditorTexto, APlainTextRtfOpensAsThePlayerShowsItAndSavesItsWords) {
+  // Not RTF inside, though the open dialog lists it: its Windows-1252 text.
+  const QByteArray texto("Isto n\xE3o \xE9 RTF\r\nSegunda linha \x80 5\r\n");
+  const QString notas = pasta.Escreve("notas.rtf", texto);
+  EXPECT_TRUE(Com({Arquivo(notas)}, [&] { frm->FileOpenCmd->trigger(); }));
+  const QString palavras = QString::fromUtf8("Isto não é RTF\nSegunda linha € 5\n");
+  EXPECT_EQ(frm->Editor->toPlainText(), palavras);
+  EXPECT_EQ(frm->DocumentName(), notas);
+  EXPECT_EQ(frm->Painel(1), "");
+  // As the player's page shows it.
+  platform::TextoRico pagina;
+  pagina.Carrega(notas);
+  EXPECT_EQ(pagina.toPlainText(), palavras);
+  // "Salvar" keeps the words, now as RTF, which reopens with them.
+  EXPECT_TRUE(frm->FileSave());
+  EXPECT_TRUE(platform::EhRTF(pasta.Le("notas.rtf")));
+  QTextDocument salvo;
+  platform::LeRTF(pasta.Le("notas.rtf"), &salvo);
+  EXPECT_EQ(salvo.toPlainText(), palavras);
+  frm->FileNew();
+  EXPECT_TRUE(Com({Arquivo(notas)}, [&] { frm->FileOpenCmd->trigger(); }));
+  EXPECT_EQ(frm->Editor->toPlainText(), palavras);
+
+  // A file that cannot be read at all raises its I/O error (which "Abrir"
+  // reports) and leaves the editor as it was.
+  QDir(pasta.caminho()).mkdir("pasta.rtf");
+  EXPECT_THROW(frm->LoadDocument(pasta.caminho() + "pasta.rtf"), files::IoError);
+  EXPECT_EQ(frm->Editor->toPlainText(), palavras);
+  EXPECT_EQ(frm->DocumentName(), notas);
 }
 
 TEST_F(EditorTexto, SavingOverAFileNeedsAnExplicitYesAndEnterAnswersNo) {

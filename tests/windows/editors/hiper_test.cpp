@@ -7,7 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,6 +50,26 @@
 namespace {
 
 using pravo::TfrmItens;
+
+// Answers every message box that opens while it lives, counting them.
+class ContaMensagens {
+ public:
+  ContaMensagens() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); caixa && caixa->isVisible()) {
+        ++quantas;
+        textos << caixa->text();
+        caixa->done(QMessageBox::Ok);
+      }
+    });
+    timer_.start(5);
+  }
+  int quantas = 0;
+  QStringList textos;
+
+ private:
+  QTimer timer_;
+};
 
 class EditorHiper : public ::testing::Test {
  protected:
@@ -399,6 +423,99 @@ TEST_F(EditorHiper, DoEditorAoVisualizador) {
     EXPECT_EQ(visor.lblTitulo->text(), "Outra");
     visor.btnVoltarClick();
     EXPECT_EQ(visor.lblTitulo->text(), "Estrada");
+    visor.btnProxima->click();
+  });
+  EXPECT_EQ(visor.exec(), 1);
+  zelmo::ReiniciaGlobais();
+}
+
+// A picture that cannot be read is reported once, as any failure, and its
+// name is not stored: neither the page's stored picture nor one chosen in
+// "Características da Figura".
+TEST_F(EditorHiper, FiguraQueNaoSeLeDaUmaMensagemENaoFicaGuardada) {
+  pasta.Escreve("bio/quebrada.jpg", "isto não é um JPEG");
+  apoio::GravaHiper(pravo::ArqHiper, apoio::PaginaHiper("Quebrada", "", "quebrada.jpg"), {});
+  {
+    ContaMensagens mensagens;
+    Abre();
+    EXPECT_EQ(mensagens.quantas, 1);
+    EXPECT_TRUE(mensagens.textos.value(0).startsWith("JPEG error #")) << mensagens.textos.value(0).toStdString();
+  }
+  EXPECT_LT(figura->cboArquivo->currentIndex(), 1);
+  Fecha();
+  EXPECT_TRUE(PaginaGravada().Figura.isEmpty());
+
+  // Chosen in the dialog after a good one: the good one stays chosen and
+  // shown.
+  Abre();
+  figura->cboArquivo->setCurrentIndex(pravo::UltimoIgual(figura->cboArquivo, "figura.bmp"));
+  figura->cboArquivoChange();
+  {
+    ContaMensagens mensagens;
+    figura->cboArquivo->setCurrentIndex(pravo::UltimoIgual(figura->cboArquivo, "quebrada.jpg"));
+    figura->cboArquivoChange();
+    EXPECT_EQ(mensagens.quantas, 1);
+  }
+  EXPECT_EQ(figura->cboArquivo->currentText(), "figura.bmp");
+  EXPECT_EQ(figura->imgFigura->size(), QSize(200, 100));
+  Fecha();
+  EXPECT_EQ(PaginaGravada().Figura, "figura.bmp");
+}
+
+// A close whose write fails keeps the window open with its layout, so that
+// the teacher can free the disk and leave with "Sair" again.
+TEST_F(EditorHiper, SairQueNaoGravaDeixaAJanelaAbertaComOQueseFez) {
+  QDir(pasta.caminho()).mkpath("bio/pagina.itm");  // the item file cannot be written
+  bool aberta = false;
+  int largura = 0;
+  int mensagens = -1;
+  apoio::QuandoAbrir<pravo::TfrmHiper>([&](pravo::TfrmHiper* e) {
+    e->quadro->DefineLarguraTexto(333);
+    e->lblTitulo->setText("Feito");
+    {
+      ContaMensagens conta;
+      e->btnSair->click();
+      mensagens = conta.quantas;
+    }
+    aberta = e->isVisible();
+    largura = e->quadro->pnlLeft->width();
+    QDir(pasta.caminho()).rmdir("bio/pagina.itm");
+    e->btnSair->click();
+  });
+  editor->exec();
+  EXPECT_EQ(mensagens, 1);
+  EXPECT_TRUE(aberta);
+  EXPECT_EQ(largura, 333);
+  EXPECT_FALSE(editor->isVisible());
+  EXPECT_EQ(PaginaGravada().Titulo, "Feito");
+  EXPECT_DOUBLE_EQ(PaginaGravada().LarguraTexto, 333.0 / 1024);
+  EXPECT_TRUE(QFileInfo(files::ArquivoItens(pravo::ArqHiper)).isFile());
+}
+
+// A title is the author's text: "<b>" in it is shown as typed, in the
+// editor and in the player's page.
+TEST_F(EditorHiper, TituloComoTextoSimplesNoEditorENoVisualizador) {
+  const QString titulo = "<b>Negrito</b> & <i>x</i>";
+  apoio::GravaHiper(pravo::ArqHiper, apoio::PaginaHiper(titulo, "", ""), {});
+  // As typed, the label is at least as wide as the text with its marks.
+  const auto mostraComoDigitado = [&](QLabel* l) {
+    EXPECT_EQ(l->text(), titulo);
+    EXPECT_GE(l->sizeHint().width(), QFontMetrics(l->font()).horizontalAdvance(titulo));
+  };
+  Abre();
+  mostraComoDigitado(editor->lblTitulo);
+
+  zelmo::ReiniciaGlobais();
+  zelmo::DirPrograma = pasta.caminho();
+  zelmo::DirAssunto = pravo::DirAssunto;
+  files::RegPagina p;
+  p.Tipo = files::kHipertexto;
+  p.Arquivo = "pagina.hpr";
+  p.Prepara();
+  zelmo::AtividadeAtual = p;
+  zelmo::TfrmHiper visor;
+  apoio::Quando([&] { return visor.isVisible() && visor.ativada(); }, [&] {
+    mostraComoDigitado(visor.lblTitulo);
     visor.btnProxima->click();
   });
   EXPECT_EQ(visor.exec(), 1);
