@@ -1,6 +1,7 @@
 #include "files/arquivo_registros.h"
 
 #include "files/abertura.h"
+#include "files/gravacao.h"
 #include "files/pastas.h"
 
 #include <algorithm>
@@ -223,21 +224,7 @@ void RecordFile::Fecha() {
 }
 
 void RecordFile::Reescreve(const QString& caminho, int tamanhoRegistro, const QList<QByteArray>& registros) {
-  RecordFile arq(tamanhoRegistro);
-  const QString real = ResolveCaminho(caminho);
-  auto f = std::make_unique<QFile>();
-  int erro = ENOENT;
-  if (real.isEmpty() ||
-      !AbreArquivoComum(*f, real, QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered, true, &erro))
-    throw IoError(FalhaAbertura(erro), caminho);
-  arq.arquivo_ = std::move(f);
-  arq.caminho_ = real;
-  arq.edicao_ = true;
-  QByteArray tudo;
-  tudo.reserve(static_cast<qsizetype>(registros.size()) * tamanhoRegistro);
-  for (const QByteArray& r : registros) tudo += arq.Normaliza(r);
-  arq.EscreveEm(0, tudo.constData(), tudo.size());
-  arq.Fecha();
+  SubstituiTodos(caminho, tamanhoRegistro, registros);
 }
 
 QList<QByteArray> LeTodos(const QString& caminho, int tamanhoRegistro) {
@@ -253,22 +240,12 @@ QList<QByteArray> LeTodos(const QString& caminho, int tamanhoRegistro) {
 
 }  // namespace files
 
-#include <QSaveFile>
-#include <sys/stat.h>
-
 namespace files {
 
 void SubstituiTodos(const QString& caminho, int tamanhoRegistro, const QList<QByteArray>& registros) {
   if (tamanhoRegistro <= 0) throw std::invalid_argument("record size must be positive");
   const QString real = ResolveCaminho(caminho);
   if (real.isEmpty()) throw IoError(IoError::Kind::FileNotFound, caminho);
-  // Only a plain file (or a missing one) is replaced: a folder, a pipe or a
-  // device in its place is refused.
-  struct stat st;
-  if (::stat(QFile::encodeName(real).constData(), &st) == 0 && !S_ISREG(st.st_mode))
-    throw IoError(FalhaAbertura(S_ISDIR(st.st_mode) ? EISDIR : ENXIO), caminho);
-  QSaveFile f(real);
-  if (!f.open(QIODevice::WriteOnly)) throw IoError(FalhaAbertura(errno), caminho);
   QByteArray tudo;
   tudo.reserve(static_cast<qsizetype>(registros.size()) * tamanhoRegistro);
   for (const QByteArray& r : registros) {
@@ -276,11 +253,7 @@ void SubstituiTodos(const QString& caminho, int tamanhoRegistro, const QList<QBy
     pedaco.append(QByteArray(tamanhoRegistro - pedaco.size(), '\0'));
     tudo += pedaco;
   }
-  if (f.write(tudo) != tudo.size()) {
-    f.cancelWriting();
-    throw IoError(IoError::Kind::DiskFull, caminho);
-  }
-  if (!f.commit()) throw IoError(IoError::Kind::AccessDenied, caminho);
+  GravaInteiro(real, tudo);
 }
 
 }  // namespace files

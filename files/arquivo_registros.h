@@ -70,7 +70,8 @@ class RecordFile {
   // one that another program cut off the file while it was mapped, raises
   // ReadBeyondEnd.
   QByteArray LeMapeado(const uchar* mapa, qint64 n);
-  // 9. Creates the file anew and writes all records in order.
+  // 9. Creates the file anew and writes all records in order, whole or not
+  // at all: the same as SubstituiTodos below.
   static void Reescreve(const QString& caminho, int tamanhoRegistro,
                         const QList<QByteArray>& registros);
 
@@ -104,8 +105,8 @@ QList<QByteArray> LeTodos(const QString& caminho, int tamanhoRegistro);
 namespace files {
 
 // Writes all records to a temporary file beside `caminho` and renames it
-// over the old file, so a failure (a full disk, a read-only folder) leaves
-// the old file as it was.  Throws IoError.
+// over the old file (gravacao.h), so a failure (a full disk, a read-only
+// folder) or a kill leaves the old file as it was.  Throws IoError.
 void SubstituiTodos(const QString& caminho, int tamanhoRegistro, const QList<QByteArray>& registros);
 
 }  // namespace files
