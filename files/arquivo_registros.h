@@ -109,4 +109,17 @@ namespace files {
 // folder) or a kill leaves the old file as it was.  Throws IoError.
 void SubstituiTodos(const QString& caminho, int tamanhoRegistro, const QList<QByteArray>& registros);
 
+// The records of one file, for SubstituiJuntos.
+struct NovosRegistros {
+  QString caminho;
+  int tamanhoRegistro;
+  QList<QByteArray> registros;
+};
+
+// Replaces several files that belong together (a hypertext page and its
+// item file): every temporary is written and synced before the first rename,
+// and the renames follow one another at once, so a failure before them
+// leaves every old file as it was.  Throws IoError.
+void SubstituiJuntos(const QList<NovosRegistros>& arquivos);
+
 }  // namespace files
