@@ -1,6 +1,7 @@
 #include "files/arquivo_registros.h"
 
 #include "files/abertura.h"
+#include "files/gravacao.h"
 #include "files/pastas.h"
 
 #include <algorithm>
@@ -155,9 +156,17 @@ QByteArray RecordFile::Le(qint64 n) {
 
 void RecordFile::Escreve(qint64 n, const QByteArray& registro) {
   Exige();
-  if (n < 1 || n > Conta() + 1) throw IoError(IoError::Kind::ReadBeyondEnd, caminho());
+  const qint64 conta = Conta();
+  if (n < 1 || n > conta + 1) throw IoError(IoError::Kind::ReadBeyondEnd, caminho());
   const QByteArray r = Normaliza(registro);
-  EscreveEm((n - 1) * tamanho_, r.constData(), tamanho_);
+  const qint64 antes = arquivo_->size();
+  try {
+    EscreveEm((n - 1) * tamanho_, r.constData(), tamanho_);
+  } catch (const IoError&) {
+    // A record appended only in part (the disk filled up) is taken off.
+    if (n == conta + 1 && edicao_ && arquivo_->size() != antes) arquivo_->resize(antes);
+    throw;
+  }
 }
 
 void RecordFile::Move(qint64 de, qint64 ate, qint64 deslocamento) {
@@ -223,21 +232,7 @@ void RecordFile::Fecha() {
 }
 
 void RecordFile::Reescreve(const QString& caminho, int tamanhoRegistro, const QList<QByteArray>& registros) {
-  RecordFile arq(tamanhoRegistro);
-  const QString real = ResolveCaminho(caminho);
-  auto f = std::make_unique<QFile>();
-  int erro = ENOENT;
-  if (real.isEmpty() ||
-      !AbreArquivoComum(*f, real, QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered, true, &erro))
-    throw IoError(FalhaAbertura(erro), caminho);
-  arq.arquivo_ = std::move(f);
-  arq.caminho_ = real;
-  arq.edicao_ = true;
-  QByteArray tudo;
-  tudo.reserve(static_cast<qsizetype>(registros.size()) * tamanhoRegistro);
-  for (const QByteArray& r : registros) tudo += arq.Normaliza(r);
-  arq.EscreveEm(0, tudo.constData(), tudo.size());
-  arq.Fecha();
+  SubstituiTodos(caminho, tamanhoRegistro, registros);
 }
 
 QList<QByteArray> LeTodos(const QString& caminho, int tamanhoRegistro, qint64 maiorContagem) {
@@ -254,34 +249,32 @@ QList<QByteArray> LeTodos(const QString& caminho, int tamanhoRegistro, qint64 ma
 
 }  // namespace files
 
-#include <QSaveFile>
-#include <sys/stat.h>
-
 namespace files {
 
 void SubstituiTodos(const QString& caminho, int tamanhoRegistro, const QList<QByteArray>& registros) {
-  if (tamanhoRegistro <= 0) throw std::invalid_argument("record size must be positive");
-  const QString real = ResolveCaminho(caminho);
-  if (real.isEmpty()) throw IoError(IoError::Kind::FileNotFound, caminho);
-  // Only a plain file (or a missing one) is replaced: a folder, a pipe or a
-  // device in its place is refused.
-  struct stat st;
-  if (::stat(QFile::encodeName(real).constData(), &st) == 0 && !S_ISREG(st.st_mode))
-    throw IoError(FalhaAbertura(S_ISDIR(st.st_mode) ? EISDIR : ENXIO), caminho);
-  QSaveFile f(real);
-  if (!f.open(QIODevice::WriteOnly)) throw IoError(FalhaAbertura(errno), caminho);
-  QByteArray tudo;
-  tudo.reserve(static_cast<qsizetype>(registros.size()) * tamanhoRegistro);
-  for (const QByteArray& r : registros) {
-    QByteArray pedaco = r.left(tamanhoRegistro);
-    pedaco.append(QByteArray(tamanhoRegistro - pedaco.size(), '\0'));
-    tudo += pedaco;
+  SubstituiJuntos({{caminho, tamanhoRegistro, registros}});
+}
+
+void SubstituiJuntos(const QList<NovosRegistros>& arquivos) {
+  // Every file's new content is whole on the disk before any is put in
+  // place; then the renames follow one another.
+  std::vector<std::unique_ptr<GravacaoInteira>> gravacoes;
+  for (const NovosRegistros& arq : arquivos) {
+    if (arq.tamanhoRegistro <= 0) throw std::invalid_argument("record size must be positive");
+    const QString real = ResolveCaminho(arq.caminho);
+    if (real.isEmpty()) throw IoError(IoError::Kind::FileNotFound, arq.caminho);
+    QByteArray tudo;
+    tudo.reserve(static_cast<qsizetype>(arq.registros.size()) * arq.tamanhoRegistro);
+    for (const QByteArray& r : arq.registros) {
+      QByteArray pedaco = r.left(arq.tamanhoRegistro);
+      pedaco.append(QByteArray(arq.tamanhoRegistro - pedaco.size(), '\0'));
+      tudo += pedaco;
+    }
+    gravacoes.push_back(std::make_unique<GravacaoInteira>(real));
+    gravacoes.back()->Escreve(tudo);
+    gravacoes.back()->Sincroniza();
   }
-  if (f.write(tudo) != tudo.size()) {
-    f.cancelWriting();
-    throw IoError(IoError::Kind::DiskFull, caminho);
-  }
-  if (!f.commit()) throw IoError(IoError::Kind::AccessDenied, caminho);
+  for (const auto& g : gravacoes) g->Troca();
 }
 
 }  // namespace files

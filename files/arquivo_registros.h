@@ -70,7 +70,8 @@ class RecordFile {
   // one that another program cut off the file while it was mapped, raises
   // ReadBeyondEnd.
   QByteArray LeMapeado(const uchar* mapa, qint64 n);
-  // 9. Creates the file anew and writes all records in order.
+  // 9. Creates the file anew and writes all records in order, whole or not
+  // at all: the same as SubstituiTodos below.
   static void Reescreve(const QString& caminho, int tamanhoRegistro,
                         const QList<QByteArray>& registros);
 
@@ -105,8 +106,21 @@ QList<QByteArray> LeTodos(const QString& caminho, int tamanhoRegistro, qint64 ma
 namespace files {
 
 // Writes all records to a temporary file beside `caminho` and renames it
-// over the old file, so a failure (a full disk, a read-only folder) leaves
-// the old file as it was.  Throws IoError.
+// over the old file (gravacao.h), so a failure (a full disk, a read-only
+// folder) or a kill leaves the old file as it was.  Throws IoError.
 void SubstituiTodos(const QString& caminho, int tamanhoRegistro, const QList<QByteArray>& registros);
+
+// The records of one file, for SubstituiJuntos.
+struct NovosRegistros {
+  QString caminho;
+  int tamanhoRegistro;
+  QList<QByteArray> registros;
+};
+
+// Replaces several files that belong together (a hypertext page and its
+// item file): every temporary is written and synced before the first rename,
+// and the renames follow one another at once, so a failure before them
+// leaves every old file as it was.  Throws IoError.
+void SubstituiJuntos(const QList<NovosRegistros>& arquivos);
 
 }  // namespace files

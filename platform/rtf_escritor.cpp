@@ -3,7 +3,6 @@
 // what it uses; the tables then go before it.
 #include "platform/rtf_escritor.h"
 
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
@@ -12,6 +11,7 @@
 #include <array>
 #include <cmath>
 
+#include "files/gravacao.h"
 #include "files/texto.h"
 #include "platform/fonte.h"
 #include "platform/rtf_escritor_interno.h"
@@ -337,10 +337,10 @@ QByteArray Escritor::Escreve() {
 QByteArray EscreveRTF(const QTextDocument& doc) { return rtf_escritor::Escritor(doc).Escreve(); }
 
 bool GravaTextoRico(const QString& caminho, const QTextDocument& doc, QString* erro) {
-  QSaveFile arquivo(caminho);
-  const QByteArray bytes = EscreveRTF(doc);
-  if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(bytes) != bytes.size() || !arquivo.commit()) {
-    if (erro) *erro = arquivo.errorString();
+  try {
+    files::GravaInteiro(caminho, EscreveRTF(doc));
+  } catch (const files::IoError& falha) {
+    if (erro) *erro = QString::fromLatin1(falha.what());
     return false;
   }
   return true;

@@ -21,9 +21,9 @@ namespace platform {
 // The document as RTF bytes.
 QByteArray EscreveRTF(const QTextDocument& doc);
 
-// Writes the document as RTF to the file, replacing it only when the whole
-// text was written (a failed save leaves the old file as it was).  False on
-// failure, with the reason in *erro when given.
+// Writes the document as RTF to the file, whole or not at all
+// (files/gravacao.h): a failed save leaves the old file as it was.  False on
+// failure, with the input/output error's text in *erro when given.
 bool GravaTextoRico(const QString& caminho, const QTextDocument& doc, QString* erro = nullptr);
 
 // A paragraph's indents as RTF states them, in twips (1/20 point): the left

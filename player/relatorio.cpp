@@ -56,15 +56,20 @@ Trava TravaArquivo(int fd) {
 }
 
 // The open handle is still the file of that name: it was not deleted or
-// replaced between the open and the lock.
+// replaced (by another file or by a link) between the open and the lock.
 bool MesmoArquivo(int fd, const char* caminho) {
   struct stat aberto {}, nomeado {};
-  if (::fstat(fd, &aberto) != 0 || ::stat(caminho, &nomeado) != 0) return false;
+  if (::fstat(fd, &aberto) != 0 || ::lstat(caminho, &nomeado) != 0) return false;
   return aberto.st_dev == nomeado.st_dev && aberto.st_ino == nomeado.st_ino;
 }
 
+// The report is opened only as the plain file of its own name, never through
+// a symbolic link: a link planted in a shared subject folder must not make
+// the player append to (or create) a file elsewhere.
+constexpr int kSemLink = O_NOFOLLOW;
+
 bool Cria(const char* caminho) {
-  const int fd = files::AbreDescritorComum(caminho, O_WRONLY | O_CREAT);
+  const int fd = files::AbreDescritorComum(caminho, O_WRONLY | O_CREAT | kSemLink);
   if (fd < 0) return false;
   ::close(fd);
   return true;
@@ -193,7 +198,7 @@ Gravacao AnexaBloco(const QByteArray& caminhoLocal, const QByteArray& bloco,
   const char* caminho = caminhoLocal.constData();
   if (caminhoLocal.isEmpty()) return Gravacao::NaoCriado;
   struct stat st {};
-  if (::stat(caminho, &st) != 0 && !Cria(caminho)) return Gravacao::NaoCriado;
+  if (::lstat(caminho, &st) != 0 && !Cria(caminho)) return Gravacao::NaoCriado;
 
   // Only a lock held by another writer is waited for; a file that cannot be
   // written at all (a folder, a pipe, read-only, a read-only disk) fails at
@@ -203,8 +208,8 @@ Gravacao AnexaBloco(const QByteArray& caminhoLocal, const QByteArray& bloco,
   for (;;) {
     // Read access too, to find the tail a killed writer left; a file that
     // may only be written is still written.
-    fd = files::AbreDescritorComum(caminho, O_RDWR);
-    if (fd < 0 && errno == EACCES) fd = files::AbreDescritorComum(caminho, O_WRONLY);
+    fd = files::AbreDescritorComum(caminho, O_RDWR | kSemLink);
+    if (fd < 0 && errno == EACCES) fd = files::AbreDescritorComum(caminho, O_WRONLY | kSemLink);
     if (fd >= 0) {
       const Trava t = TravaArquivo(fd);
       if (t == Trava::Obtida && MesmoArquivo(fd, caminho)) break;

@@ -31,13 +31,13 @@ enum class Gravacao {
   Gravado,    // the whole block was appended
   NaoCriado,  // the file did not exist and could not be created
   Travado,    // another writer held the file all the time allowed
-  Recusado,   // the file cannot be written: a folder, not a plain file,
-              // read-only, on a read-only disk, or no locks there
+  Recusado,   // the file cannot be written: a folder, not a plain file, a
+              // symbolic link, read-only, on a read-only disk, or no locks
   Falhou,     // the write failed; the file was put back as it was
 };
 
 // Appends the block to the file with every other writer kept out: the file
-// (a plain file only) is opened for writing and locked exclusively (a record
+// (a plain file only, never through a symbolic link) is opened for writing and locked exclusively (a record
 // lock and a whole-file lock on the file itself).  While another writer holds
 // the lock the open is retried at once, busily, until `limiteMs` have passed
 // on the clock; any other failure gives up at once.  Under the lock the tail

@@ -15,7 +15,6 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -28,12 +27,15 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cerrno>
 #include <stdexcept>
 
 #include "authoring/erros.h"
 #include "authoring/formulario.h"
 #include "authoring/global.h"
+#include "files/abertura.h"
 #include "files/arquivo_registros.h"
+#include "files/gravacao.h"
 #include "files/pastas.h"
 #include "platform/dialogo_arquivos.h"
 #include "platform/escala.h"
@@ -51,11 +53,13 @@ using files::IoError;
 }  // namespace
 
 QByteArray LeArquivo(const QString& caminho, qint64 limite) {
+  // Only a plain file is read: a pipe or a device is refused at once, so a
+  // pipe chosen or dropped as a document never holds the program.
   const QString real = files::ResolveCaminho(caminho);
-  const QFileInfo info(real);
-  if (real.isEmpty() || !info.exists()) throw IoError(IoError::Kind::FileNotFound, caminho);
-  QFile arquivo(real);
-  if (info.isDir() || !arquivo.open(QIODevice::ReadOnly)) throw IoError(IoError::Kind::AccessDenied, caminho);
+  QFile arquivo;
+  int erro = ENOENT;
+  if (real.isEmpty() || !files::AbreArquivoComum(arquivo, real, QIODevice::ReadOnly, false, &erro))
+    throw IoError(files::FalhaDoSistema(erro), caminho);
   QByteArray bytes = limite < 0 ? arquivo.readAll() : arquivo.read(limite);
   if (arquivo.error() != QFileDevice::NoError) throw IoError(IoError::Kind::Other, caminho);
   return bytes;
@@ -63,17 +67,8 @@ QByteArray LeArquivo(const QString& caminho, qint64 limite) {
 
 void GravaArquivoInteiro(const QString& caminho, const QByteArray& bytes) {
   const QString real = files::ResolveCaminho(caminho);
-  const QFileInfo info(real);
-  if (real.isEmpty() || !QFileInfo(info.absolutePath()).isDir()) throw IoError(IoError::Kind::FileNotFound, caminho);
-  // A folder, or a file the user may not write, is not replaced.
-  if (info.isDir() || (info.exists() && !info.isWritable())) throw IoError(IoError::Kind::AccessDenied, caminho);
-  QSaveFile arquivo(real);
-  if (!arquivo.open(QIODevice::WriteOnly)) throw IoError(IoError::Kind::AccessDenied, caminho);
-  if (arquivo.write(bytes) != bytes.size()) {
-    arquivo.cancelWriting();
-    throw IoError(IoError::Kind::DiskFull, caminho);
-  }
-  if (!arquivo.commit()) throw IoError(IoError::Kind::DiskFull, caminho);
+  if (real.isEmpty()) throw IoError(IoError::Kind::FileNotFound, caminho);
+  files::GravaInteiro(real, bytes);
 }
 
 LinhaColuna PosicaoDoCursor(const QTextEdit* editor) {

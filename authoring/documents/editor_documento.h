@@ -29,13 +29,13 @@ namespace pravo {
 // The name of a document that was never saved.
 inline const QString kSemNome = QStringLiteral("SemNome");
 
-// A whole file's bytes (or its first `limite` bytes when `limite` is not
-// negative); a file that cannot be read raises the input/output error of its
-// failure (files::IoError).
+// A whole plain file's bytes (or its first `limite` bytes when `limite` is
+// not negative); a file that cannot be read, or a pipe, device or folder in
+// its place, raises the input/output error of its failure (files::IoError).
 QByteArray LeArquivo(const QString& caminho, qint64 limite = -1);
-// Writes the bytes as the whole file.  The file is replaced only once every
-// byte is written, so a failed save leaves the old file as it was; the
-// failure raises its input/output error.
+// Writes the bytes as the whole file, whole or not at all
+// (files/gravacao.h): a failed save leaves the old file as it was and raises
+// its input/output error.
 void GravaArquivoInteiro(const QString& caminho, const QByteArray& bytes);
 
 // The caret's line (of the lines as shown, wrapped lines counted) and

@@ -254,12 +254,12 @@ QList<files::RegItem> TfrmHiper::ItensMostrados() const {
 }
 
 void TfrmHiper::FormClose() {
-  // Each file is written beside the old one and renamed over it, so a
-  // failure leaves the old file whole.
-  files::SubstituiTodos(ArqHiper, files::RegHiper::Tamanho, {PaginaMostrada().ParaBytes()});
+  // Both files are written whole beside the old ones and renamed over them
+  // one right after the other, so a failure leaves the old pair whole.
   QList<QByteArray> registros;
   for (const files::RegItem& item : ItensMostrados()) registros.append(item.ParaBytes());
-  files::SubstituiTodos(files::ArquivoItens(ArqHiper), files::RegItem::Tamanho, registros);
+  files::SubstituiJuntos({{ArqHiper, files::RegHiper::Tamanho, {PaginaMostrada().ParaBytes()}},
+                          {files::ArquivoItens(ArqHiper), files::RegItem::Tamanho, registros}});
 }
 
 void TfrmHiper::done(int r) {

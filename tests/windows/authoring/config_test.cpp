@@ -10,7 +10,9 @@
 #include "authoring/arquivo.h"
 #include "authoring/config.h"
 #include "files/arquivo_registros.h"
+#include "files/gravacao.h"
 #include "files/registros.h"
+#include "support/disco_pequeno.h"
 
 namespace {
 
@@ -169,6 +171,34 @@ TEST_F(Configuracao_, ADamagedFileIsReportedAndKeptUntilOk) {
   EXPECT_EQ(assunto, "Sistema Cardiovascular");
   EXPECT_EQ(durante, curto);
   EXPECT_EQ(pasta.Le("Zelmo2.cfg"), curto);
+}
+
+// "OK" on a full disk: the input/output error, the dialog still open, and
+// the old file byte for byte with nothing left beside it.
+TEST_F(Configuracao_, OkOnAFullDiskKeepsTheOldFile) {
+  apoio::DiscoPequeno disco(128);
+  if (!disco.montado()) GTEST_SKIP() << disco.motivo().toStdString();
+  const QString antes = ArqConfig;
+  ArqConfig = disco.caminho() + "Zelmo2.cfg";
+  const QByteArray velho = Campo255("Biologia") + Campo255("Turma A");
+  files::GravaInteiro(ArqConfig, velho);
+  disco.Enche();
+  apoio::Mensagem vista;
+  bool aberto = false;
+  Mostra([&](TfrmConfig* f) {
+    teste::Responde(QMessageBox::Ok, &vista);
+    f->btnOK->click();
+    aberto = f->isVisible();
+    f->reject();
+  });
+  EXPECT_EQ(vista.titulo, "Pravo II");
+  EXPECT_EQ(vista.texto, "Disk full");
+  EXPECT_TRUE(aberto);
+  QFile f(ArqConfig);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), velho);
+  EXPECT_FALSE(QFileInfo::exists(files::GravacaoInteira::Temporario(ArqConfig)));
+  ArqConfig = antes;
 }
 
 TEST_F(Configuracao_, EscDoesNotLeaveAndClosingRestoresTheGlobals) {

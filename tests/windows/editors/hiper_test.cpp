@@ -611,4 +611,25 @@ TEST_F(EditorHiper, GradeDosItensCabeNaTela) {
   }
 }
 
+// A page whose item file is of an older or newer version (a crash between
+// the two renames of a closing) opens and is edited as any other: its own
+// record, the items the file holds; closing writes both anew.
+TEST_F(EditorHiper, PaginaComItensDeOutraVersaoEEditada) {
+  QList<files::RegItem> velhos;
+  for (int i = 1; i <= 12; ++i) velhos << apoio::ItemHiper(QString("Velho %1").arg(i), "", i, i);
+  for (const auto& lista : {QList<files::RegItem>{}, velhos}) {
+    SCOPED_TRACE(lista.size());
+    apoio::GravaHiper(pravo::ArqHiper, apoio::PaginaHiper("Nova", "", "figura.bmp"), lista);
+    Abre();
+    EXPECT_EQ(editor->lblTitulo->text(), "Nova");
+    EXPECT_EQ(itens->RowCount(), lista.size() + 2);
+    Linha(int(lista.size()) + 1, "Mais um", "", "5", "5");
+    Fecha();
+    EXPECT_EQ(PaginaGravada().Titulo, "Nova");
+    const QList<files::RegItem> gravados = ItensGravados();
+    ASSERT_EQ(gravados.size(), lista.size() + 1);
+    EXPECT_EQ(gravados.back().Item, "Mais um");
+  }
+}
+
 }  // namespace

@@ -364,4 +364,29 @@ TEST_F(PaginaHiper, AnItemFileOverTheLimitIsAReadErrorAndNotRead) {
   EXPECT_TRUE(zelmo::ProgramaEncerrando());
 }
 
+// The page and its item file are replaced one right after the other; a
+// crash between the two leaves a page with the items of its version before
+// or after.  Such a page is shown as it is: its own title, text and
+// picture, and whatever items the item file holds (none, or more than
+// before), with no message.
+TEST_F(PaginaHiper, PaginaComItensDeOutraVersaoEMostrada) {
+  QList<files::RegItem> mais;
+  for (int i = 1; i <= 20; ++i) mais << ItemHiper(QString("Item %1").arg(i), "b.hpr", i * 4, 100 - i * 4);
+  for (const auto& itens : {QList<files::RegItem>{}, mais}) {
+    SCOPED_TRACE(itens.size());
+    apoio::GravaHiper(Caminho("a.hpr"), apoio::PaginaHiper("Página A", "a.rtf", "a.bmp"), itens);
+    const int r = Mostra("a.hpr", [&](TfrmHiper* j) {
+      EXPECT_EQ(j->lblTitulo->text(), "Página A");
+      EXPECT_EQ(Texto(j), "Texto da página A");
+      EXPECT_EQ(j->lstItens->count(), itens.size());
+      if (!itens.isEmpty()) {
+        Clica(j, 80, 20);
+        EXPECT_EQ(j->lstItens->currentRow(), 19);
+      }
+    });
+    EXPECT_EQ(r, 1);
+    EXPECT_FALSE(zelmo::ProgramaEncerrando());
+  }
+}
+
 }  // namespace

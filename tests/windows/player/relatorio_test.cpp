@@ -499,3 +499,31 @@ TEST_F(RelatorioTeste, UmaPastaNoLugarDoRelatorioDaAMensagemSemEsperar) {
 }
 
 }  // namespace
+
+namespace {
+
+// A symbolic link in the report's place, to another file or to a name not
+// there yet, is never written through: the message, and nothing written or
+// created where the link leads; the link stays as it was.
+TEST_F(RelatorioTeste, UmLinkNoLugarDoRelatorioNuncaEEscrito) {
+  const QString fora = programa.pasta.Escreve("fora/de outro.txt", "de outra pessoa\n");
+  const QString falta = programa.pasta.caminho() + "fora/novo.txt";
+  for (const QString& alvo : {fora, falta}) {
+    SCOPED_TRACE(alvo.toStdString());
+    QFile::remove(zelmo::ArqRelatorio);
+    ASSERT_TRUE(QFile::link(alvo, zelmo::ArqRelatorio));
+    Aluno("Ana", "1");
+    apoio::Mensagem vista;
+    apoio::RespondeMensagem(QMessageBox::Ok, &vista);
+    const int leituras = programa.relogio.leituras();
+    zelmo::GravaRelatorio();
+    EXPECT_LE(programa.relogio.leituras() - leituras, 2);  // refused at once, no waiting
+    EXPECT_EQ(vista.texto, QString::fromUtf8("Não foi possível gravar Relatório"));
+    EXPECT_EQ(vista.titulo, "Zelmo II");
+    EXPECT_EQ(programa.pasta.Le("fora/de outro.txt"), "de outra pessoa\n");
+    EXPECT_FALSE(QFileInfo::exists(falta));
+    EXPECT_TRUE(QFileInfo(zelmo::ArqRelatorio).isSymLink());
+  }
+}
+
+}  // namespace
