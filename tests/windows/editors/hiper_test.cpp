@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QTimer>
+#include <functional>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -117,6 +118,26 @@ class EditorHiper : public ::testing::Test {
     itens->DefineCell(TfrmItens::kArquivo, r, arquivo);
     itens->DefineCell(TfrmItens::kX, r, x);
     itens->DefineCell(TfrmItens::kY, r, y);
+  }
+
+  // The player's viewer on pagina.hpr as the run shows it: `olha` runs once
+  // it is up, and "Próxima" then leaves it.
+  void NoVisualizador(const std::function<void(zelmo::TfrmHiper&)>& olha) {
+    zelmo::ReiniciaGlobais();
+    zelmo::DirPrograma = pasta.caminho();
+    zelmo::DirAssunto = pravo::DirAssunto;
+    files::RegPagina p;
+    p.Tipo = files::kHipertexto;
+    p.Arquivo = "pagina.hpr";
+    p.Prepara();
+    zelmo::AtividadeAtual = p;
+    zelmo::TfrmHiper visor;
+    apoio::Quando([&] { return visor.isVisible() && visor.ativada(); }, [&] {
+      olha(visor);
+      visor.btnProxima->click();
+    });
+    EXPECT_EQ(visor.exec(), 1);
+    zelmo::ReiniciaGlobais();
   }
 
   apoio::PastaTemporaria pasta;
@@ -391,16 +412,7 @@ TEST_F(EditorHiper, DoEditorAoVisualizador) {
   Fecha();
   apoio::GravaHiper(pravo::DirHiper + "outra.hpr", apoio::PaginaHiper("Outra", "", ""), {});
 
-  zelmo::ReiniciaGlobais();
-  zelmo::DirPrograma = pasta.caminho();
-  zelmo::DirAssunto = pravo::DirAssunto;
-  files::RegPagina p;
-  p.Tipo = files::kHipertexto;
-  p.Arquivo = "pagina.hpr";
-  p.Prepara();
-  zelmo::AtividadeAtual = p;
-  zelmo::TfrmHiper visor;
-  apoio::Quando([&] { return visor.isVisible() && visor.ativada(); }, [&] {
+  NoVisualizador([&](zelmo::TfrmHiper& visor) {
     EXPECT_EQ(visor.lblTitulo->text(), "Estrada");
     EXPECT_EQ(visor.quadro->pnlLeft->width(), 333);
     EXPECT_EQ(visor.quadro->pnlRightTop->height(), 301);
@@ -423,10 +435,7 @@ TEST_F(EditorHiper, DoEditorAoVisualizador) {
     EXPECT_EQ(visor.lblTitulo->text(), "Outra");
     visor.btnVoltarClick();
     EXPECT_EQ(visor.lblTitulo->text(), "Estrada");
-    visor.btnProxima->click();
   });
-  EXPECT_EQ(visor.exec(), 1);
-  zelmo::ReiniciaGlobais();
 }
 
 // A picture that cannot be read is reported once, as any failure, and its
@@ -505,21 +514,9 @@ TEST_F(EditorHiper, TituloComoTextoSimplesNoEditorENoVisualizador) {
   Abre();
   mostraComoDigitado(editor->lblTitulo);
 
-  zelmo::ReiniciaGlobais();
-  zelmo::DirPrograma = pasta.caminho();
-  zelmo::DirAssunto = pravo::DirAssunto;
-  files::RegPagina p;
-  p.Tipo = files::kHipertexto;
-  p.Arquivo = "pagina.hpr";
-  p.Prepara();
-  zelmo::AtividadeAtual = p;
-  zelmo::TfrmHiper visor;
-  apoio::Quando([&] { return visor.isVisible() && visor.ativada(); }, [&] {
+  NoVisualizador([&](zelmo::TfrmHiper& visor) {
     mostraComoDigitado(visor.lblTitulo);
-    visor.btnProxima->click();
   });
-  EXPECT_EQ(visor.exec(), 1);
-  zelmo::ReiniciaGlobais();
 }
 
 }  // namespace
