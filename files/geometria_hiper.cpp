@@ -30,23 +30,32 @@ RegItem ItemValido(RegItem item) {
   return item;
 }
 
+QSize AreaDoDesenho(QSize tela) {
+  const qint64 w = std::max(0, tela.width()), h = std::max(0, tela.height());
+  if (w * 3 > h * 4) return QSize(Arredonda(double(h) * 4 / 3), int(h));
+  if (w * 3 < h * 4) return QSize(int(w), Arredonda(double(w) * 3 / 4));
+  return QSize(int(w), int(h));
+}
+
 GeometriaHiper GeometriaDe(const RegHiper& pagina, QSize tela) {
   GeometriaHiper g;
+  const QSize area = AreaDoDesenho(tela);
   g.larguraTexto = Produto(tela.width(), FracaoValida(pagina.LarguraTexto));
   g.alturaPainelFigura = Produto(tela.height(), FracaoValida(pagina.AlturaPainelFigura));
   g.tamanhoOriginal = pagina.TamanhoOriginal;
-  g.figura = QSize(Produto(tela.width(), FracaoValida(pagina.LarguraFigura)),
-                   Produto(tela.height(), FracaoValida(pagina.AlturaFigura)));
+  g.figura = QSize(Produto(area.width(), FracaoValida(pagina.LarguraFigura)),
+                   Produto(area.height(), FracaoValida(pagina.AlturaFigura)));
   return g;
 }
 
 void GuardaGeometria(RegHiper& pagina, const GeometriaHiper& g, QSize tela) {
+  const QSize area = AreaDoDesenho(tela);
   const double w = std::max(1, tela.width());
   const double h = std::max(1, tela.height());
   pagina.LarguraTexto = g.larguraTexto / w;
   pagina.AlturaPainelFigura = g.alturaPainelFigura / h;
-  pagina.LarguraFigura = g.figura.width() / w;
-  pagina.AlturaFigura = g.figura.height() / h;
+  pagina.LarguraFigura = g.figura.width() / double(std::max(1, area.width()));
+  pagina.AlturaFigura = g.figura.height() / double(std::max(1, area.height()));
   pagina.TamanhoOriginal = g.tamanhoOriginal;
 }
 

@@ -1,12 +1,15 @@
 // The layout of a hypertext page, in one place for the page's editor and its
 // viewer: what the editor stores is what the viewer shows.
 //
-// Pane and picture sizes are stored as fractions of the whole screen and
-// shown as the rounded product (halves to the even neighbour); the picture
-// is centred in its pane; a hot spot is a per cent of the shown picture's
-// width and height, measured from its top-left corner.  Values read from a
-// record are brought within their range before use, so a damaged record
-// lays out a usable page.
+// Pane sizes are stored as fractions of the whole screen, the stretched
+// picture's as fractions of the page's 4:3 design area fitted to the screen
+// (the area the other page windows lay their design in), so that the picture
+// keeps its shape on every screen; each is shown as the rounded product
+// (halves to the even neighbour).  On a 4:3 screen the design area is the
+// screen.  The picture is centred in its pane; a hot spot is a per cent of
+// the shown picture's width and height, measured from its top-left corner.
+// Values read from a record are brought within their range before use, so a
+// damaged record lays out a usable page.
 #pragma once
 
 #include <QList>
@@ -28,6 +31,11 @@ double PorCentoValido(double porCento);
 // The item with its coordinates brought within range.
 RegItem ItemValido(RegItem item);
 
+// The page's 4:3 design area on a screen: as high as the screen on a screen
+// wider than 4:3 (Round(height x 4 / 3) wide), else as wide as the screen
+// (Round(width x 3 / 4) high); the screen itself on a 4:3 screen.
+QSize AreaDoDesenho(QSize tela);
+
 // What a page record lays out on a screen.
 struct GeometriaHiper {
   int larguraTexto = 0;        // the text pane's width
@@ -37,7 +45,9 @@ struct GeometriaHiper {
   bool operator==(const GeometriaHiper&) const = default;
 };
 GeometriaHiper GeometriaDe(const RegHiper& pagina, QSize tela);
-// The editor's side: the fractions of what it shows, unrounded.
+// The editor's side: the fractions of what it shows, unrounded.  A picture
+// larger than the design area reads back at the area's size (the largest a
+// record carries), so the editor stretches none beyond it.
 void GuardaGeometria(RegHiper& pagina, const GeometriaHiper& g, QSize tela);
 
 // Top-left corner of a picture centred in its pane (negative when the

@@ -140,10 +140,14 @@ void ScaleBy(QWidget* janela, int M, int D) {
   for (const Controle& c : controles) {
     if (!c.w) continue;
     c.w->setFont(FonteEscalada(c.fonte, M, D));
-    if (TemIndicador(c.w) && c.w->style() != Indicadores()) c.w->setStyle(Indicadores());
+    IndicadorSegueTexto(c.w);
     Posiciona(c.w, RetanguloEscalado(c.geometria, M, D));
   }
   Redimensiona(janela, QSize(MulDiv(tamanho.width(), M, D), MulDiv(tamanho.height(), M, D)));
+}
+
+void IndicadorSegueTexto(QWidget* controle) {
+  if (controle && TemIndicador(controle) && controle->style() != Indicadores()) controle->setStyle(Indicadores());
 }
 
 Razao RazaoTelaCheia(const Tela& tela) {

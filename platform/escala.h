@@ -36,6 +36,11 @@ void UsaTelaReal();                 // back to the primary screen
 // radio buttons grow with their text.
 void ScaleBy(QWidget* janela, int M, int D);
 
+// Gives a check box or radio button the indicator that grows with its text
+// (ScaleBy does it for the controls it scales; a control made afterwards
+// asks for it).  Other controls are left as they are.
+void IndicadorSegueTexto(QWidget* controle);
+
 // The M and D of each rule for a screen.
 struct Razao { int M; int D; };
 Razao RazaoTelaCheia(const Tela& tela);

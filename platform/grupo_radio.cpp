@@ -5,6 +5,8 @@
 #include <QResizeEvent>
 #include <algorithm>
 
+#include "platform/escala.h"
+
 namespace platform {
 
 GrupoRadio::GrupoRadio(const QString& titulo, const QStringList& itens, int colunas, QWidget* dono)
@@ -25,6 +27,9 @@ void GrupoRadio::DefineItens(const QStringList& itens) {
   itens_.clear();
   for (int i = 0; i < itens.size(); ++i) {
     auto* b = new QRadioButton(itens[i], this);
+    // Items made after the window was scaled still show their circle at the
+    // size of their text.
+    platform::IndicadorSegueTexto(b);
     grupo_->addButton(b, i);
     itens_ << b;
     b->show();

@@ -171,8 +171,12 @@ void TfrmFigura::rdbAjustarClick() {
   imgFigura->DefineAutoSize(false);
   imgFigura->DefineStretch(true);
   const QSize tamanho = imgFigura->size();
-  scbLargura->setMaximum(std::max(10, pnlFigura->width() - 10));
-  scbAltura->setMaximum(std::max(10, pnlFigura->height() - 10));
+  // Up to the preview pane less 10, and never beyond what the page record
+  // carries (the design area, wider than the pane only on wide screens).
+  const platform::Tela tela = platform::TelaAtual();
+  const QSize area = files::AreaDoDesenho(QSize(tela.largura, tela.altura));
+  scbLargura->setMaximum(std::max(10, std::min(pnlFigura->width() - 10, area.width())));
+  scbAltura->setMaximum(std::max(10, std::min(pnlFigura->height() - 10, area.height())));
   scbLargura->setValue(std::clamp(tamanho.width(), 10, scbLargura->maximum()));
   scbAltura->setValue(std::clamp(tamanho.height(), 10, scbAltura->maximum()));
   imgFigura->resize(scbLargura->value(), scbAltura->value());

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -29,7 +30,7 @@ TEST(GeometriaHiper, FracoesDaTelaArredondadasAoPar) {
   RegHiper r;
   r.LarguraTexto = 0.5;            // 1001 x 0.5 = 500.5 -> 500
   r.AlturaPainelFigura = 0.25;     // 10 x 0.25 = 2.5 -> 2
-  r.LarguraFigura = 1.5 / 1001;    // 1.5 -> 2
+  r.LarguraFigura = 1.5 / 13;      // 13 x 10 design area: 1.5 -> 2
   r.AlturaFigura = 0.35;           // 3.5 -> 4
   r.TamanhoOriginal = true;
   const GeometriaHiper g = files::GeometriaDe(r, QSize(1001, 10));
@@ -66,14 +67,16 @@ TEST(GeometriaHiper, ValoresDoRegistroTrazidosAoIntervalo) {
 }
 
 // Every pane and picture size the editor can show on a screen reads back
-// in the viewer as the same pixels.
+// in the viewer as the same pixels (a stretched picture within the design
+// area, as the picture dialog keeps it).
 TEST(GeometriaHiper, OQueOEditorGuardaOVisualizadorLeIgual) {
-  for (QSize tela : {QSize(1024, 768), QSize(800, 600), QSize(1920, 1080), QSize(1366, 768)}) {
+  for (QSize tela : {QSize(1024, 768), QSize(800, 600), QSize(1920, 1080), QSize(1366, 768), QSize(1280, 1024)}) {
+    const QSize area = files::AreaDoDesenho(tela);
     for (int px = 0; px <= tela.width(); ++px) {
       GeometriaHiper g;
       g.larguraTexto = px;
       g.alturaPainelFigura = px % (tela.height() + 1);
-      g.figura = QSize(tela.width() - px, (px * 7) % (tela.height() + 1));
+      g.figura = QSize(std::max(0, area.width() - px), (px * 7) % (area.height() + 1));
       g.tamanhoOriginal = px % 2 == 0;
       RegHiper r;
       files::GuardaGeometria(r, g, tela);
@@ -83,6 +86,54 @@ TEST(GeometriaHiper, OQueOEditorGuardaOVisualizadorLeIgual) {
       ASSERT_EQ(files::GeometriaDe(lido, tela), g) << tela.width() << " " << px;
     }
   }
+}
+
+// The page's design area: the screen on a 4:3 screen, else the largest 4:3
+// area on it, fitted to the screen's height on a wide screen.
+TEST(GeometriaHiper, AreaDoDesenhoDe4Por3NaTela) {
+  const struct {
+    QSize tela, area;
+  } casos[] = {{{1024, 768}, {1024, 768}},  {{800, 600}, {800, 600}},    {{1366, 768}, {1024, 768}},
+               {{1920, 1080}, {1440, 1080}}, {{1280, 800}, {1067, 800}}, {{2560, 1080}, {1440, 1080}},
+               {{1280, 1024}, {1280, 960}},  {{1080, 1920}, {1080, 810}}, {{0, 0}, {0, 0}}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(testing::Message() << c.tela.width() << "x" << c.tela.height());
+    EXPECT_EQ(files::AreaDoDesenho(c.tela), c.area);
+  }
+}
+
+// A page stored on a 4:3 screen: on every screen its panes stay fractions of
+// the screen, and its stretched picture keeps the shape it was given,
+// growing with the screen's height (or its width on a narrower screen).
+TEST(GeometriaHiper, FiguraGuardaSuaFormaEmTodaTela) {
+  GeometriaHiper noEditor;
+  noEditor.larguraTexto = 400;
+  noEditor.alturaPainelFigura = 384;
+  noEditor.figura = QSize(300, 150);  // 2 : 1
+  RegHiper r;
+  files::GuardaGeometria(r, noEditor, QSize(1024, 768));
+  const struct {
+    QSize tela;
+    int texto, painel;
+    QSize figura;
+  } casos[] = {{{1024, 768}, 400, 384, {300, 150}},  {{1366, 768}, 534, 384, {300, 150}},
+               {{1920, 1080}, 750, 540, {422, 211}}, {{2560, 1080}, 1000, 540, {422, 211}},
+               {{1280, 1024}, 500, 512, {375, 188}}, {{800, 600}, 312, 300, {234, 117}}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(testing::Message() << c.tela.width() << "x" << c.tela.height());
+    const GeometriaHiper g = files::GeometriaDe(r, c.tela);
+    EXPECT_EQ(g.larguraTexto, c.texto);
+    EXPECT_EQ(g.alturaPainelFigura, c.painel);
+    EXPECT_EQ(g.figura, c.figura);
+    // The same shape, to a pixel of rounding.
+    EXPECT_LE(std::abs(g.figura.width() - 2 * g.figura.height()), 2);
+  }
+  // What an editor on a wide screen stores shows on a 4:3 screen at the
+  // shape the author saw.
+  RegHiper largo;
+  files::GuardaGeometria(largo, noEditor, QSize(1366, 768));
+  EXPECT_EQ(files::GeometriaDe(largo, QSize(1024, 768)).figura, QSize(300, 150));
+  EXPECT_EQ(files::GeometriaDe(largo, QSize(1366, 768)), noEditor);
 }
 
 TEST(GeometriaHiper, FiguraCentradaNoPainel) {

@@ -6,8 +6,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
 #include <gtest/gtest.h>
 
+#include "platform/grupo_radio.h"
 #include "support/aplicacao.h"
 
 namespace {
@@ -179,6 +182,40 @@ TEST_F(EscalaTeste, IndicadoresCrescemComOTexto) {
   // A control of ordinary size keeps the style's own indicator.
   QCheckBox solta("Som");
   EXPECT_EQ(solta.style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &solta), antes);
+}
+
+// The circle of a radio button as the style lays it out beside its text.
+int Circulo(const QRadioButton& b) {
+  QStyleOptionButton opcao;
+  opcao.initFrom(&b);
+  opcao.text = b.text();
+  return b.style()->subElementRect(QStyle::SE_RadioButtonIndicator, &opcao, &b).width();
+}
+
+// A radio group's items made after its window was scaled (the HTML tests'
+// letters, set per test) show their circles at the size of their text, as
+// the ones scaled with the window do.
+TEST_F(EscalaTeste, CirculosDosGruposCrescemComOTexto) {
+  QWidget janela;
+  janela.resize(400, 200);
+  auto* grupo = new platform::GrupoRadio(QString(), {"x"}, 5, &janela);
+  grupo->setGeometry(0, 0, 400, 100);
+  platform::ScaleBy(&janela, 2, 1);
+  QRadioButton solta("a");
+  const int comum = Circulo(solta);
+  for (int px : {12, 28, 40}) {
+    SCOPED_TRACE(px);
+    QFont f = grupo->font();
+    f.setPixelSize(px);
+    grupo->setFont(f);
+    grupo->DefineItens({"a", "b", "c"});
+    for (int i = 0; i < grupo->Quantidade(); ++i) {
+      const QRadioButton& b = *grupo->Item(i);
+      EXPECT_GE(Circulo(b), std::max(comum, b.fontMetrics().height() * 3 / 4));
+      EXPECT_GE(b.sizeHint().height(), Circulo(b));
+    }
+  }
+  EXPECT_GE(Circulo(*grupo->Item(0)), 28);
 }
 
 // On screens wider than 4:3 the rules would run the design below the

@@ -3,9 +3,12 @@
 // right answer, unanswerable records and the report block.
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "activities/teste_html_apoio.h"
 #include "apoio_atividades.h"
+#include "platform/escala.h"
 #include "platform/grupo_radio.h"
 #include "platform/navegador.h"
 #include "player/activities/teste_html.h"
@@ -139,6 +142,24 @@ TEST_F(TesteHTMLTeste, APageNameThatIsNotABareNameShowsNoPage) {
   auto j = Jogo({TesteHTML("../q1.htm", 2, 1)});
   EXPECT_EQ(j->WebBrowser1->endereco(), QUrl("about:blank"));
   EXPECT_EQ(Letras(*j), (QStringList{"a", "b"}));
+}
+
+// The letters' circles are as large as the letters beside them, so the
+// chosen one is seen at a glance.
+TEST_F(TesteHTMLTeste, LetterCirclesGrowWithTheLetters) {
+  platform::DefineTela({1366, 768, 96});  // letters of about 27 px
+  auto j = Jogo({TesteHTML("q1.htm", 3, 1)});
+  ASSERT_EQ(j->RadioGroup1->Quantidade(), 3);
+  for (int i = 0; i < 3; ++i) {
+    const QRadioButton* b = j->RadioGroup1->Item(i);
+    QStyleOptionButton opcao;
+    opcao.initFrom(b);
+    opcao.text = b->text();
+    const QRect circulo = b->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &opcao, b);
+    EXPECT_GE(circulo.width(), b->fontMetrics().height() * 3 / 4) << i;
+    EXPECT_GE(circulo.height(), b->fontMetrics().height() * 3 / 4) << i;
+    EXPECT_GE(circulo.width(), 20) << i;
+  }
 }
 
 }  // namespace

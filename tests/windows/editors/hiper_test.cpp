@@ -74,9 +74,12 @@ class ContaMensagens {
 
 class EditorHiper : public ::testing::Test {
  protected:
+  // The screen the windows are made for.
+  virtual platform::Tela TelaDoTeste() const { return {1024, 768, 96}; }
+
   void SetUp() override {
     apoio::Aplicacao();
-    platform::DefineTela({1024, 768, 96});
+    platform::DefineTela(TelaDoTeste());
     pravo::ReiniciaGlobais();
     pravo::DirPrograma = pasta.caminho();
     pravo::DirAssunto = pasta.caminho() + "bio/";
@@ -628,5 +631,80 @@ TEST_F(EditorHiper, PaginaComItensDeOutraVersaoEEditada) {
     EXPECT_EQ(gravados.back().Item, "Mais um");
   }
 }
+
+// A page laid out on a 4:3 screen, opened on any screen: the editor, its
+// "Itens" and its "Características da Figura" show the picture at the shape
+// it was given (300 x 150 at 1024 x 768), and what the editor stores on that
+// screen shows at the same shape on a 4:3 screen.
+struct CasoTelaEditor {
+  platform::Tela tela;
+  QSize figura;
+};
+
+void PrintTo(const CasoTelaEditor& c, std::ostream* os) { *os << c.tela.largura << "x" << c.tela.altura; }
+
+class EditorHiperNaTela : public EditorHiper, public ::testing::WithParamInterface<CasoTelaEditor> {
+ protected:
+  platform::Tela TelaDoTeste() const override { return GetParam().tela; }
+};
+
+TEST_P(EditorHiperNaTela, FiguraComSuaFormaNoEditorENosDialogos) {
+  const CasoTelaEditor c = GetParam();
+  files::RegHiper r = apoio::PaginaHiper("Forma", "", "figura.bmp");
+  r.LarguraFigura = 300.0 / 1024;
+  r.AlturaFigura = 150.0 / 768;
+  apoio::GravaHiper(pravo::ArqHiper, r, {apoio::ItemHiper("Centro", "", 50, 50)});
+  Abre();
+  EXPECT_EQ(editor->imgFigura->size(), c.figura);
+  EXPECT_LE(std::abs(c.figura.width() - 2 * c.figura.height()), 2);
+  itens->FormActivate();
+  EXPECT_EQ(itens->imgFigura->size(), c.figura);
+  EXPECT_FALSE(itens->imgFigura->AutoSize());
+  figura->FormActivate();
+  EXPECT_EQ(figura->imgFigura->size(), c.figura);
+  EXPECT_EQ(figura->scbLargura->value(), c.figura.width());
+  EXPECT_EQ(figura->scbAltura->value(), c.figura.height());
+  // A click on the middle of the picture in "Itens" is the middle of the
+  // picture the student sees.
+  itens->imgFiguraMouseMove(QPointF(c.figura.width() / 2.0, c.figura.height() / 2.0));
+  itens->imgFiguraClick();
+  EXPECT_EQ(itens->Cells(TfrmItens::kX, 1), "50");
+  EXPECT_EQ(itens->Cells(TfrmItens::kY, 1), "50");
+  Fecha();
+  const files::RegHiper guardado = PaginaGravada();
+  EXPECT_EQ(files::GeometriaDe(guardado, QSize(1024, 768)).figura, QSize(300, 150));
+  EXPECT_EQ(files::GeometriaDe(guardado, QSize(c.tela.largura, c.tela.altura)).figura, c.figura);
+}
+
+// The picture dialog stretches a picture up to its pane less 10, and never
+// beyond the design area that the record carries (wider than the pane only
+// with a narrow text pane on a wide screen).
+TEST_P(EditorHiperNaTela, FiguraAjustadaAteAAreaDoDesenho) {
+  const CasoTelaEditor c = GetParam();
+  const QSize area = files::AreaDoDesenho(QSize(c.tela.largura, c.tela.altura));
+  Abre();
+  editor->quadro->DefineLarguraTexto(editor->quadro->Minimo());
+  figura->cboArquivo->setCurrentIndex(pravo::UltimoIgual(figura->cboArquivo, "figura.bmp"));
+  figura->cboArquivoChange();
+  editor->imgFigura->CopiaDe(*figura->imgFigura);
+  figura->FormActivate();
+  figura->rdbAjustar->setChecked(true);
+  const QSize painel = figura->pnlFigura->size();
+  EXPECT_EQ(figura->scbLargura->maximum(), std::min(painel.width() - 10, area.width()));
+  EXPECT_EQ(figura->scbAltura->maximum(), std::min(painel.height() - 10, area.height()));
+  figura->scbLargura->setValue(figura->scbLargura->maximum());
+  figura->scbAltura->setValue(figura->scbAltura->maximum());
+  const QSize maior = figura->imgFigura->size();
+  editor->imgFigura->CopiaDe(*figura->imgFigura);
+  Fecha();
+  // What was shown reads back whole.
+  EXPECT_EQ(files::GeometriaDe(PaginaGravada(), QSize(c.tela.largura, c.tela.altura)).figura, maior);
+}
+
+INSTANTIATE_TEST_SUITE_P(Telas, EditorHiperNaTela,
+                         ::testing::Values(CasoTelaEditor{{1024, 768, 96}, {300, 150}},
+                                           CasoTelaEditor{{1366, 768, 96}, {300, 150}},
+                                           CasoTelaEditor{{1920, 1080, 96}, {422, 211}},
+                                           CasoTelaEditor{{1280, 1024, 96}, {375, 188}}));
 
 }  // namespace

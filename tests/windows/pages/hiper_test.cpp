@@ -211,6 +211,59 @@ TEST_F(PaginaHiper, CliqueNaFiguraEscolheOItemMaisProximo) {
   });
 }
 
+// On every screen the picture keeps the shape it has on a 4:3 screen (page
+// a: 256 x 192 at 1024 x 768), the panes stay fractions of the screen, and
+// the hot spots stay on the same points of the picture.
+struct CasoTelaHiper {
+  QSize tela;
+  QSize figura;
+};
+
+void PrintTo(const CasoTelaHiper& c, std::ostream* os) { *os << c.tela.width() << "x" << c.tela.height(); }
+
+class PaginaHiperNaTela : public PaginaHiper, public ::testing::WithParamInterface<CasoTelaHiper> {
+ protected:
+  void SetUp() override {
+    PaginaHiper::SetUp();
+    janela.reset();
+    platform::DefineTela({GetParam().tela.width(), GetParam().tela.height(), 96});
+    janela = std::make_unique<TfrmHiper>();
+  }
+};
+
+TEST_P(PaginaHiperNaTela, FiguraComSuaFormaEPontosQuentesNoLugar) {
+  const CasoTelaHiper c = GetParam();
+  EXPECT_EQ(janela->size(), c.tela);
+  Mostra("a.hpr", [c](TfrmHiper* j) {
+    EXPECT_EQ(j->quadro->pnlLeft->width(), files::Arredonda(c.tela.width() * 0.3));
+    EXPECT_EQ(j->quadro->pnlRightTop->height(), files::Arredonda(c.tela.height() * 0.5));
+    const QRect fig = j->imgFigura->geometry();
+    EXPECT_EQ(fig.size(), c.figura);
+    EXPECT_LE(std::abs(fig.width() * 192 - fig.height() * 256), 256);  // 4 : 3, to a pixel
+    EXPECT_EQ(fig.topLeft(), files::CentroNoPainel(j->quadro->pnlRightTop->size(), fig.size()));
+    EXPECT_GE(fig.left(), 0);
+    // The marker on (20, 30) and (80, 30) of the picture.
+    for (int linha : {0, 1}) {
+      j->lstItens->setCurrentRow(linha);
+      const double x = linha == 0 ? 20 : 80;
+      EXPECT_EQ(CentroDoAlvo(j) - fig.topLeft(),
+                QPoint(files::Arredonda(fig.width() * x / 100), files::Arredonda(fig.height() * 0.3)));
+    }
+    // A click on the picture at (20, 30) picks "Para B" again.
+    const QPoint ponto(fig.width() / 5, fig.height() * 3 / 10);
+    QTest::mouseMove(j->imgFigura, ponto);
+    QTest::mouseClick(j->imgFigura, Qt::LeftButton, {}, ponto);
+    EXPECT_EQ(j->lstItens->currentRow(), 0);
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(Telas, PaginaHiperNaTela,
+                         ::testing::Values(CasoTelaHiper{{1024, 768}, {256, 192}},
+                                           CasoTelaHiper{{1366, 768}, {256, 192}},
+                                           CasoTelaHiper{{1920, 1080}, {360, 270}},
+                                           CasoTelaHiper{{1280, 1024}, {320, 240}},
+                                           CasoTelaHiper{{800, 600}, {200, 150}}));
+
 TEST_F(PaginaHiper, MarcadorPiscaEntreAsDuasFiguras) {
   apoio::GravaFigura(pasta.caminho() + "Alvo0.wmf", QSize(8, 8), Qt::green);  // not metafiles: left as they were
   Mostra("a.hpr", [](TfrmHiper* j) {
