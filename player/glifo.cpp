@@ -55,6 +55,26 @@ QIcon GlifoAjuda() {
   });
 }
 
+namespace {
+
+// An arrow pointing right: its shaft from x0 to the head at xCabeca, its
+// tip at xPonta, on the line y, the shaft and the head of the half-heights given.
+QPainterPath SetaParaADireita(double x0, double xCabeca, double xPonta, double y, double meiaHaste,
+                              double meiaCabeca) {
+  QPainterPath seta;
+  seta.moveTo(x0, y - meiaHaste);
+  seta.lineTo(xCabeca, y - meiaHaste);
+  seta.lineTo(xCabeca, y - meiaCabeca);
+  seta.lineTo(xPonta, y);
+  seta.lineTo(xCabeca, y + meiaCabeca);
+  seta.lineTo(xCabeca, y + meiaHaste);
+  seta.lineTo(x0, y + meiaHaste);
+  seta.closeSubpath();
+  return seta;
+}
+
+}  // namespace
+
 QIcon GlifoSair() {
   return platform::IconeDesenhado({16, 24, 32, 48}, 100, [](QPainter& p) {
     p.setPen(QPen(QColor(96, 48, 0), 5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -62,15 +82,7 @@ QIcon GlifoSair() {
     p.drawRect(QRectF(14, 8, 46, 84));
     p.setBrush(QColor(96, 48, 0));
     p.drawEllipse(QPointF(50, 52), 3, 3);
-    QPainterPath seta;
-    seta.moveTo(44, 44);
-    seta.lineTo(72, 44);
-    seta.lineTo(72, 30);
-    seta.lineTo(96, 52);
-    seta.lineTo(72, 74);
-    seta.lineTo(72, 60);
-    seta.lineTo(44, 60);
-    seta.closeSubpath();
+    const QPainterPath seta = SetaParaADireita(44, 72, 96, 52, 8, 22);
     p.setPen(QPen(QColor(128, 0, 0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(220, 0, 0));
     p.drawPath(seta);
@@ -79,15 +91,7 @@ QIcon GlifoSair() {
 
 QIcon GlifoProxima() {
   return platform::IconeDesenhado({16, 24, 32, 48}, 100, [](QPainter& p) {
-    QPainterPath seta;
-    seta.moveTo(8, 38);
-    seta.lineTo(52, 38);
-    seta.lineTo(52, 14);
-    seta.lineTo(92, 50);
-    seta.lineTo(52, 86);
-    seta.lineTo(52, 62);
-    seta.lineTo(8, 62);
-    seta.closeSubpath();
+    const QPainterPath seta = SetaParaADireita(8, 52, 92, 50, 12, 36);
     p.setPen(QPen(QColor(0, 96, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(0, 160, 0));
     p.drawPath(seta);
