@@ -66,8 +66,9 @@ QPoint CentroNoPainel(QSize painel, QSize figura) {
 bool TemPontoQuente(const RegItem& item) { return !(item.X == -1.0 && item.Y == -1.0); }
 
 QPoint PontoQuente(const QRect& figura, double x, double y) {
-  return {Produto(figura.width(), PorCentoValido(x) / 100) + figura.left(),
-          Produto(figura.height(), PorCentoValido(y) / 100) + figura.top()};
+  // Round(width x X / 100): the product first, then the division.
+  return {Arredonda(double(figura.width()) * PorCentoValido(x) / 100) + figura.left(),
+          Arredonda(double(figura.height()) * PorCentoValido(y) / 100) + figura.top()};
 }
 
 QRect RetanguloAlvo(const QRect& figura, QSize alvo, double x, double y) {

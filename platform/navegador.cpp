@@ -1,6 +1,7 @@
 #include "platform/navegador.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLibrary>
@@ -47,10 +48,19 @@ const Biblioteca& Motor() {
   return b;
 }
 
-QUrl EnderecoDe(const QString& caminho) {
+QUrl EnderecoDe(const QString& caminho, bool erroSeFaltar = false) {
   const QString real = files::ResolveCaminho(caminho);
-  if (!files::ArquivoExiste(real) || QFileInfo(real).size() > kMaiorPaginaHtml) return QUrl(QStringLiteral("about:blank"));
-  return QUrl::fromLocalFile(real);
+  if (files::ArquivoExiste(real)) {
+    if (QFileInfo(real).size() > kMaiorPaginaHtml) return QUrl(QStringLiteral("about:blank"));
+    return QUrl::fromLocalFile(real);
+  }
+  if (erroSeFaltar && !caminho.isEmpty()) return QUrl::fromLocalFile(caminho);
+  return QUrl(QStringLiteral("about:blank"));
+}
+
+void TiraFoco(QWidget* w) {
+  w->setFocusPolicy(Qt::NoFocus);
+  for (QWidget* dentro : w->findChildren<QWidget*>()) dentro->setFocusPolicy(Qt::NoFocus);
 }
 
 }  // namespace
@@ -88,6 +98,21 @@ QString Navegador::title() const { return motor_ ? motor_->Titulo() : QString();
 
 QWidget* Navegador::Vista() const { return motor_ ? motor_->Vista() : nullptr; }
 
+void Navegador::SemFoco() {
+  semFoco_ = true;
+  TiraFoco(this);
+  // The engine makes the widget that draws a page when it first shows one.
+  if (QWidget* v = Vista()) v->installEventFilter(this);
+}
+
+bool Navegador::eventFilter(QObject* objeto, QEvent* evento) {
+  if (semFoco_ && (evento->type() == QEvent::ChildAdded || evento->type() == QEvent::ChildPolished ||
+                   evento->type() == QEvent::Show)) {
+    if (QWidget* v = Vista()) TiraFoco(v);
+  }
+  return QWidget::eventFilter(objeto, evento);
+}
+
 Navegador* Navegador::Preenche(QWidget* painel, int margem) {
   auto* enche = new QVBoxLayout(painel);
   enche->setContentsMargins(margem, margem, margem, margem);
@@ -99,9 +124,9 @@ Navegador* Navegador::Preenche(QWidget* painel, int margem) {
   return n;
 }
 
-void Navegador::Navega(const QString& caminho) {
+void Navegador::Navega(const QString& caminho, bool erroSeFaltar) {
   carregado_ = false;
-  alvo_ = EnderecoDe(caminho);
+  alvo_ = EnderecoDe(caminho, erroSeFaltar);
   if (motor_) {
     motor_->Carrega(alvo_);
   } else {

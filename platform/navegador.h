@@ -30,8 +30,9 @@ class Navegador : public QWidget {
   static Navegador* Preenche(QWidget* painel, int margem = 0);
 
   // Navigates to a local file; a name spelt in another case still finds it.
-  // A file that does not exist shows an empty page.
-  void Navega(const QString& caminho);
+  // A file that does not exist shows an empty page, or with `erroSeFaltar`
+  // the engine's own page for a missing file (an empty path: the empty page).
+  void Navega(const QString& caminho, bool erroSeFaltar = false);
   QUrl endereco() const { return alvo_; }
 
   // Handles window messages until the page navigated to last has finished
@@ -46,6 +47,10 @@ class Navegador : public QWidget {
   // The engine's view (a QWebEngineView), or nullptr when the engine could
   // not be loaded.
   QWidget* Vista() const;
+  // The control and everything inside it never take the keyboard focus, by
+  // Tab or by a click: the page is read and scrolled with the mouse, and the
+  // focus stays with the window's own controls.
+  void SemFoco();
 
   // Loads the browser engine and starts a page navigated to `caminho` ahead
   // of need; the next browser made takes that page over, already loaded.
@@ -61,6 +66,9 @@ class Navegador : public QWidget {
   // or failed to.
   void NavegacaoCompleta(const QUrl& endereco, bool ok);
 
+ protected:
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
+
  private:
   void TerminouCarga(const QUrl& endereco, bool ok);
 
@@ -68,6 +76,7 @@ class Navegador : public QWidget {
   QUrl alvo_;
   bool carregado_ = false;
   int limiteMs_ = 10000;
+  bool semFoco_ = false;
 };
 
 }  // namespace platform

@@ -6,13 +6,16 @@
 #include <QDateTime>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMediaMetaData>
 #include <QMediaPlayer>
 #include <QPointer>
+#include <QScreen>
 #include <QSize>
 #include <QUrl>
 #include <QVideoSink>
 #include <QVideoWidget>
+#include <algorithm>
 
 #include "files/abertura.h"
 #include "platform/som_midi.h"
@@ -113,15 +116,39 @@ struct MediaPlayer::Impl {
   QPointer<QWidget> tela;
   QPointer<QVideoWidget> video;
   bool janelaPropria = false;
+  QRect area;
+  double escala = 1.0;
+
+  // The own window at the picture's natural size (a guess while unknown),
+  // scaled, centred over the area and held on the screen.
+  void Dimensiona(QSize natural) {
+    if (!video || !janelaPropria) return;
+    if (natural.isEmpty()) natural = QSize(320, 240);
+    QSize s(qRound(natural.width() * escala), qRound(natural.height() * escala));
+    const QScreen* tela = video->screen() ? video->screen() : QGuiApplication::primaryScreen();
+    const QRect livre = tela ? tela->availableGeometry() : QRect(0, 0, 1024, 768);
+    // Room for the window manager's frame and title bar.
+    const int barra = 32;
+    const int borda = 8;
+    const QSize maximo(std::max(1, livre.width() - 2 * borda), std::max(1, livre.height() - barra - borda));
+    if (s.width() > maximo.width() || s.height() > maximo.height()) s.scale(maximo, Qt::KeepAspectRatio);
+    // The title and the frame's buttons fit in the title bar.
+    const int titulo = video->fontMetrics().horizontalAdvance(video->windowTitle()) + 4 * barra;
+    s.setWidth(std::min(maximo.width(), std::max(s.width(), titulo)));
+    s = s.expandedTo(QSize(1, 1));
+    const QPoint centro = area.isEmpty() ? livre.center() : area.center();
+    QRect r(QPoint(0, 0), s);
+    r.moveCenter(centro);
+    r.moveLeft(std::clamp(r.left(), livre.left() + borda, std::max(livre.left() + borda, livre.right() - borda - s.width())));
+    r.moveTop(std::clamp(r.top(), livre.top() + barra, std::max(livre.top() + barra, livre.bottom() - borda - s.height())));
+    video->setGeometry(r);
+  }
 
   // Shows the video's picture once the layer knows the file has one; its
   // own window takes the picture's natural size.
   void MostraVideo() {
     if (!video || !mp->hasVideo()) return;
-    if (janelaPropria) {
-      const QSize natural = mp->metaData().value(QMediaMetaData::Resolution).toSize();
-      if (natural.isValid() && !natural.isEmpty()) video->resize(natural);
-    }
+    if (janelaPropria) Dimensiona(mp->metaData().value(QMediaMetaData::Resolution).toSize());
     video->show();
     video->raise();
   }
@@ -155,6 +182,11 @@ void MediaPlayer::DefineTela(QWidget* tela) {
     delete d->video.data();
   }
   d->tela = tela;
+}
+
+void MediaPlayer::DefineLugar(const QRect& area, double escala) {
+  d->area = area;
+  d->escala = escala > 0 ? escala : 1.0;
 }
 
 void MediaPlayer::Open() {
@@ -213,14 +245,13 @@ void MediaPlayer::Open() {
       // It comes up over the page (MostraVideo raises it); the page keeps
       // the keyboard.
       d->video->setAttribute(Qt::WA_ShowWithoutActivating);
-      d->video->resize(320, 240);
       // The window takes the picture's own size once the first frame tells
       // it; queued, since the sink signals with its own lock held.
       connect(
           d->video->videoSink(), &QVideoSink::videoSizeChanged, d->video.data(),
           [this] {
             const QSize natural = d->video->videoSink()->videoSize();
-            if (d->janelaPropria && !natural.isEmpty()) d->video->resize(natural);
+            if (d->janelaPropria && !natural.isEmpty()) d->Dimensiona(natural);
           },
           Qt::QueuedConnection);
     } else {
@@ -229,7 +260,10 @@ void MediaPlayer::Open() {
     }
     d->video->installEventFilter(this);
   }
-  if (d->janelaPropria) d->video->setWindowTitle(info.fileName());
+  if (d->janelaPropria) {
+    d->video->setWindowTitle(info.fileName());
+    d->Dimensiona(QSize());
+  }
   d->mp->setVideoOutput(d->video.data());
   d->midi = false;
   d->aberto = true;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <memory>
 
@@ -40,6 +41,10 @@ class MediaPlayer : public QObject {
   bool Playing() const;
   // Where a video is shown (nullptr: a window of its own).
   void DefineTela(QWidget* tela);
+  // The video's own window: the picture's natural size times `escala`,
+  // centred over `area` (screen coordinates; empty: the screen's centre),
+  // kept on the screen with its title bar and wide enough for its title.
+  void DefineLugar(const QRect& area, double escala);
   // Whether the file open is MIDI music (synthesized) rather than media.
   bool EhMidi() const;
   // The length of what is open, in ms (0 while unknown: music still being

@@ -62,6 +62,14 @@ TfrmAtividade::TfrmAtividade(QWidget* dono, const QString& caption, LinhaBotoes 
   if (btnAjuda) setTabOrder(btnSair, btnAjuda);
   setTabOrder(btnAjuda ? btnAjuda : btnSair, btnConsulta);
 
+  if (linha == LinhaBotoes::ComAjuda) {
+    // The word search's and crossword's row has glyphs.
+    btnConsulta->setIcon(GlifoConsulta());
+    btnAjuda->setIcon(GlifoAjuda());
+    btnSair->setIcon(GlifoSair());
+    btnProxima->setIcon(GlifoProxima());
+  }
+
   connect(btnProxima, &QPushButton::clicked, this, &TfrmAtividade::btnProximaClick);
   connect(btnSair, &QPushButton::clicked, this, &TfrmAtividade::btnSairClick);
   connect(btnConsulta, &QPushButton::clicked, this, &TfrmAtividade::btnConsultaClick);
@@ -77,7 +85,32 @@ QPushButton* TfrmAtividade::CriaBotao(const QString& nome, const QString& texto,
   return b;
 }
 
-void TfrmAtividade::FormCreate() { platform::EscalaTelaCheia(this); }
+QPushButton* TfrmAtividade::CriaPronto(int left) {
+  pronto_ = CriaBotao(QStringLiteral("btnPronto"), QStringLiteral("Pronto"), left, 94);
+  pronto_->setDefault(true);
+  setTabOrder(btnConsulta, pronto_);
+  return pronto_;
+}
+
+void TfrmAtividade::OrdemDeTab(const QList<QWidget*>& ordem) {
+  QList<QWidget*> cadeia;
+  for (QWidget* w : ordem) {
+    if (!w) continue;
+    if (w->focusPolicy() & Qt::TabFocus) {
+      cadeia << w;
+      continue;
+    }
+    for (QWidget* dentro : w->findChildren<QWidget*>())
+      if (dentro->focusPolicy() & Qt::TabFocus) cadeia << dentro;
+  }
+  for (qsizetype i = 1; i < cadeia.size(); ++i) setTabOrder(cadeia[i - 1], cadeia[i]);
+}
+
+void TfrmAtividade::FormCreate() {
+  platform::EscalaTelaCheia(this);
+  for (QPushButton* b : {btnConsulta, btnAjuda, btnSair, btnProxima})
+    if (b && !b->icon().isNull()) AjustaGlifo(b);
+}
 
 void TfrmAtividade::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
@@ -126,8 +159,10 @@ void TfrmAtividade::FormActivate() {
     } else {
       btnProxima->setEnabled(AtividadeAtual.Avanco);
     }
-    // 8.
-    if (btnProxima->isVisible() && btnProxima->isEnabled()) btnProxima->setFocus();
+    // 8.  A window that judges with "Pronto" starts on it: an Enter pressed
+    // before the student moved the focus judges, and never leaves.
+    if (pronto_ && pronto_->isEnabled()) pronto_->setFocus();
+    else if (btnProxima->isVisible() && btnProxima->isEnabled()) btnProxima->setFocus();
   }
   Resolve();
 }

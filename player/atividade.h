@@ -91,6 +91,15 @@ class TfrmAtividade : public QDialog {
   // ---- Services for the activities -------------------------------------
   // A button of the row, in design units.
   QPushButton* CriaBotao(const QString& nome, const QString& texto, int left, int width);
+  // The judge button "Pronto" at `left`: the window's default button, in the
+  // tab order after Consulta, and the button the focus starts on, so that
+  // Enter judges until the student herself moves the focus to another
+  // button.
+  QPushButton* CriaPronto(int left);
+  // The tab order, in this order: each widget that Tab reaches, or for one
+  // it does not reach (a radio group, a panel), the widgets inside it that
+  // it does.
+  void OrdemDeTab(const QList<QWidget*>& ordem);
   // Loading steps 1 to 5: seeds the generator, keeps DirAssunto + Arquivo in
   // *caminho, and checks that the file exists and holds records.  Returns the
   // record count, or -1 after the failure's message has ended the program.
@@ -133,6 +142,7 @@ class TfrmAtividade : public QDialog {
  private:
   regras::VarianteProxima varianteProxima_;
   regras::VarianteConclusao varianteConclusao_;
+  QPushButton* pronto_ = nullptr;
   bool agendada_ = false;
   bool ativada_ = false;
   bool terminado_ = false;

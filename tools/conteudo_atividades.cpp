@@ -1,7 +1,6 @@
 // The activities of the demonstration subject: a words file on the
-// cardiovascular system, played as hangman and as scrambled word.
-#include <QFile>
-
+// cardiovascular system, played as hangman and as scrambled word, and the
+// words of letters only that the word search and the crossword play.
 #include "files/arquivo_registros.h"
 #include "files/registros.h"
 #include "tools/gerador.h"
@@ -49,22 +48,46 @@ files::RegPagina PaginaDePalavras(int tipo, int quant, int dica) {
   return p;
 }
 
+// The words of the boards: those of the subject made of letters only, and
+// a few more.
+const Verbete kMaisDaGrade[] = {
+    {"SANGUE", "Líquido vermelho que circula pelos vasos e leva oxigênio e alimento às células."},
+    {"SÍSTOLE", "Fase em que o coração se contrai e expulsa o sangue."},
+    {"DIÁSTOLE", "Fase em que o coração relaxa e se enche de sangue."},
+    {"PULMÃO", "Órgão onde o sangue recebe oxigênio e deixa o gás carbônico."},
+    {"CORONÁRIA", "Artéria que leva sangue ao próprio músculo do coração."},
+};
+
+bool SoLetras(const QString& palavra) {
+  for (const QChar c : palavra)
+    if (!c.isLetter()) return false;
+  return !palavra.isEmpty();
+}
+
 }  // namespace
 
-QList<files::RegPagina> GravaConteudoAtividades(const QString& dirAssunto) {
-  const QString caminho = dirAssunto + QString::fromLatin1(kArquivoPalavras);
-  QFile::remove(caminho);
-  files::RecordFile arquivo(files::RegPalavra::Tamanho);
-  arquivo.AbreEdicao(caminho);
-  qint64 n = 0;
-  for (const Verbete& v : kVerbetes) {
+void GravaPalavras(const QString& caminho, const QList<QPair<QString, QString>>& verbetes) {
+  QList<QByteArray> registros;
+  for (const auto& [palavra, dica] : verbetes) {
     files::RegPalavra r;
-    r.Palavra = QString::fromUtf8(v.palavra);
-    r.DefineDica(QString::fromUtf8(v.dica));
+    r.Palavra = palavra;
+    r.DefineDica(dica);
     r.Prepara();
-    arquivo.EscreveRegistro(++n, r);
+    registros.append(r.ParaBytes());
   }
-  arquivo.Fecha();
+  files::RecordFile::Reescreve(caminho, files::RegPalavra::Tamanho, registros);
+}
+
+QList<files::RegPagina> GravaConteudoAtividades(const QString& dirAssunto) {
+  QList<QPair<QString, QString>> verbetes;
+  for (const Verbete& v : kVerbetes) verbetes.append({QString::fromUtf8(v.palavra), QString::fromUtf8(v.dica)});
+  GravaPalavras(dirAssunto + QString::fromLatin1(kArquivoPalavras), verbetes);
+
+  QList<QPair<QString, QString>> grade;
+  for (const auto& v : verbetes)
+    if (SoLetras(v.first)) grade.append(v);
+  for (const Verbete& v : kMaisDaGrade) grade.append({QString::fromUtf8(v.palavra), QString::fromUtf8(v.dica)});
+  GravaPalavras(dirAssunto + QString::fromLatin1(kArquivoGrade), grade);
 
   // Hangman: the hint when the student asks for it; scrambled word: the
   // hint at the last chance.

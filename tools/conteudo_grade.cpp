@@ -1,5 +1,5 @@
 // The board activities of the demonstration subject: a word search and a
-// crossword over the subject's words file, two rounds each.
+// crossword over the words of letters only, two rounds each.
 #include "files/registros.h"
 #include "tools/gerador.h"
 
@@ -10,7 +10,7 @@ namespace {
 files::RegPagina PaginaDeGrade(int tipo, int quant) {
   files::RegPagina p;
   p.Tipo = tipo;
-  p.Arquivo = QString::fromLatin1(kArquivoPalavras);
+  p.Arquivo = QString::fromLatin1(kArquivoGrade);
   p.Rodadas = 2;
   p.Quant = quant;
   p.Porcent = 50;

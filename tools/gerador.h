@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPair>
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
@@ -17,6 +18,12 @@ inline constexpr const char* kAssuntoDemo = "Sistema Cardiovascular";
 inline constexpr const char* kRelatorioDemo = "Relatório1";
 // The words file of the demonstration subject's word activities.
 inline constexpr const char* kArquivoPalavras = "Coracao.plv";
+// The words file of its word search and crossword: words of letters only, so
+// that every cell of the board holds a letter.
+inline constexpr const char* kArquivoGrade = "Grade.plv";
+
+// A words file of (word, hint) pairs, written anew.
+void GravaPalavras(const QString& caminho, const QList<QPair<QString, QString>>& verbetes);
 
 // Shared media of the program folder: acerto1..8.wav, erro1..8.wav,
 // click1..2.wav, Alvo0.wmf, Alvo1.wmf.
@@ -36,9 +43,12 @@ QList<files::RegPagina> GravaConteudoHiper(const QString& dirAssunto);
 QImage ImagemCoracao();
 // Text escaped for a rich-text file (Windows-1252, \'hh and \uN).
 QByteArray TextoRtf(const QString& texto);
-// Data files of the activities (words, ...) in the subject folder.
+// Data files of the activities (words, the boards' words, ...) in the
+// subject folder.
 QList<files::RegPagina> GravaConteudoAtividades(const QString& dirAssunto);
-// The word-search and crossword pages, over that words file.
+// The word-search and crossword pages, over their own words file (written
+// with the activities' data: the subject's words without blanks or
+// hyphens, and a few more).
 QList<files::RegPagina> GravaConteudoGrade();
 // The phrases and tests files, and the pages of fill-in phrases, tests,
 // association (on the words file) and true or false.

@@ -12,7 +12,7 @@ namespace {
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
-const DesenhoExercicio kDesenhoAssoc{"Associação", 232, 332, 520, 108, LinhaBotoes::Pronto188};
+const DesenhoExercicio kDesenhoAssoc{"Associação", 232, 332, 520, 108, LinhaBotoes::Pronto188, "Rodada 1 de 5"};
 
 struct Janela {
   int left, topTitulo, topDica, alturaDica;

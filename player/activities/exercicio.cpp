@@ -29,13 +29,12 @@ TfrmExercicio::TfrmExercicio(QWidget* dono, const DesenhoExercicio& d)
   lblAcertos = Contador(this, "lblAcertos", d.leftAcertos, 100, Qt::AlignLeft);
   lblErros = Contador(this, "lblErros", d.leftErros, 100, Qt::AlignLeft);
   lblRodada = Contador(this, "lblRodada", d.leftRodada, d.larguraRodada, Qt::AlignRight);
+  lblRodada->setText(U(d.rodada));
   // "Rodada 10 de 10" outgrows the design's box: it grows to the left.
   const int direita = d.leftRodada + d.larguraRodada;
   lblRodada->setGeometry(direita - 140, 10, 140, 20);
 
-  btnPronto = CriaBotao("btnPronto", "Pronto", d.linha == LinhaBotoes::Pronto116 ? 116 : 188, 94);
-  btnPronto->setDefault(true);
-  setTabOrder(btnConsulta, btnPronto);
+  btnPronto = CriaPronto(d.linha == LinhaBotoes::Pronto116 ? 116 : 188);
   connect(btnPronto, &QPushButton::clicked, this, [this] { btnProntoClick(); });
   MostraContagem(0, 0);
 }

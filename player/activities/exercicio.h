@@ -22,6 +22,7 @@ struct DesenhoExercicio {
   int leftRodada;
   int larguraRodada;
   LinhaBotoes linha;    // Pronto188 or Pronto116
+  const char* rodada;   // lblRodada's design text: "Frase 1 de 5"
   regras::VarianteConclusao conclusao = regras::VarianteConclusao::Primeira;
 };
 

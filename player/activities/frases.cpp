@@ -5,7 +5,7 @@ namespace zelmo {
 namespace {
 
 const DesenhoOpcoes kDesenhoFrases{
-    {"Completando Frases", 280, 388, 540, 89, LinhaBotoes::Pronto188},
+    {"Completando Frases", 280, 388, 540, 89, LinhaBotoes::Pronto188, "Frase 1 de 5"},
     " Frase ",
     " Opções ",
     {271, 270, 270, 270},

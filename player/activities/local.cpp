@@ -72,9 +72,7 @@ TfrmLocal::TfrmLocal(QWidget* dono)
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   }
 
-  btnPronto = CriaBotao(QStringLiteral("btnPronto"), QStringLiteral("Pronto"), 116, 94);
-  btnPronto->setDefault(true);
-  setTabOrder(btnConsulta, btnPronto);
+  btnPronto = CriaPronto(116);
   connect(btnPronto, &QPushButton::clicked, this, &TfrmLocal::btnProntoClick);
   FormCreate();
 }

@@ -22,7 +22,7 @@ TfrmOpcoes::TfrmOpcoes(QWidget* dono, const DesenhoOpcoes& d) : TfrmExercicio(do
   Bevel1->setObjectName("Bevel1");
   Bevel1->setGeometry(8, 22, 606, 147);
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  Label1 = CriaRotulo(Panel1, "Label1", U(d.textoLabel1), 16, 10, 20, platform::kAqua);
+  Label1 = CriaRotulo(Panel1, "Label1", U(d.textoLabel1), 16, 10, 20, platform::kAqua, false);
   // Over the bevel's line, as a frame's caption.
   Label1->setAutoFillBackground(true);
   QPalette fundo = Label1->palette();
@@ -36,7 +36,6 @@ TfrmOpcoes::TfrmOpcoes(QWidget* dono, const DesenhoOpcoes& d) : TfrmExercicio(do
   RadioGroup1->setGeometry(16, 204, 606, 229);
   RadioGroup1->setFont(platform::FonteDesenho("Times New Roman", 20, true));
   platform::CorDoTexto(RadioGroup1, platform::CorDe(platform::kAqua));
-  RadioGroup1->setCursor(Qt::PointingHandCursor);
   connect(RadioGroup1, &platform::GrupoRadio::indiceMudou, this, [this] { RadioGroup1Click(); });
 
   // Each memo lies over the radio group beside its own item: item k - 1 and
@@ -50,7 +49,7 @@ TfrmOpcoes::TfrmOpcoes(QWidget* dono, const DesenhoOpcoes& d) : TfrmExercicio(do
     connect(m, &CaixaMemo::clicked, this, [this, k] { memOp1Click(k); });
     memOp[i] = m;
   }
-  setTabOrder(btnPronto, RadioGroup1);
+  OrdemDeTab({btnProxima, btnSair, btnConsulta, btnPronto, RadioGroup1});
 }
 
 TfrmOpcoes::~TfrmOpcoes() = default;
@@ -59,6 +58,9 @@ bool TfrmOpcoes::Iniciar() {
   const qint64 registros = AbreDados(*desenho_.formato, &ArqFrases);
   if (registros < 0) return false;
   const int n = regras::NumeroDeItens(registros, AtividadeAtual.Quant);
+  // "Frase 1 de <N>" from the start, before the phrases are drawn.
+  lblRodada->setText(U(desenho_.exercicio.rodada).section(QStringLiteral(" de "), 0, 0) + QStringLiteral(" de ") +
+                     QString::number(n));
   Limpa();
   QList<files::RegFrase> itens;
   if (!EscolheFrases(n, &itens)) return false;

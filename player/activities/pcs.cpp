@@ -10,6 +10,7 @@ namespace zelmo {
 namespace {
 
 constexpr uint32_t kPrata = 0xC0C0C0;
+constexpr uint32_t kAzul = 0xFF0000;
 constexpr int kTeclasPorLinha = 11;
 constexpr int kLadoTecla = 20;
 constexpr const char* kLegendas[] = {
@@ -147,7 +148,12 @@ void TfrmPCs::AjudaNaPalavra(int k) {
   Processa();
   if (Interrompida()) return;
   Espera(1000);
-  for (const int n : pcs()->CasasDeLetras(k)) MostraCasa(n);
+  // Every cell of the word goes back to its caption on blue, the cursor's
+  // too: it is shown again when the help is over.
+  for (const int n : pcs()->CasasDeLetras(k)) {
+    MostraCasa(n);
+    Panel(n)->setCor(kAzul);
+  }
   Processa();
 }
 

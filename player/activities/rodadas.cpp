@@ -8,6 +8,11 @@ TfrmRodadas::TfrmRodadas(QWidget* dono, const DesenhoExercicio& desenho, const r
 
 TfrmRodadas::~TfrmRodadas() = default;
 
+void TfrmRodadas::ZeraContadores() {
+  TfrmExercicio::ZeraContadores();
+  lblRodada->setText(QStringLiteral("Rodada 1 de %1").arg(AtividadeAtual.Rodadas));
+}
+
 bool TfrmRodadas::Iniciar() {
   const qint64 registros = AbreDados(formato_, caminho_);
   if (registros < 0) return false;

@@ -22,6 +22,10 @@ class TfrmRodadas : public TfrmExercicio {
   ~TfrmRodadas() override;
 
  protected:
+  // Activation: also "Rodada 1 de <R>" before the first round is drawn.
+  void ZeraContadores() override;
+
+ protected:
   virtual std::unique_ptr<regras::JogoRodadas> CriaJogo(int rodadas) = 0;
   // Draws the round's records and sets the round up; false when the file
   // failed and the program ends.

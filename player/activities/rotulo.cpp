@@ -6,10 +6,10 @@
 namespace zelmo {
 
 QLabel* CriaRotulo(QWidget* pai, const QString& nome, const QString& texto, int left, int top, int altura,
-                   uint32_t cor) {
+                   uint32_t cor, bool italico) {
   auto* l = new QLabel(texto, pai);
   l->setObjectName(nome);
-  l->setFont(platform::FonteDesenho("Times New Roman", altura, true, true));
+  l->setFont(platform::FonteDesenho("Times New Roman", altura, true, italico));
   platform::CorDoTexto(l, platform::CorDe(cor));
   l->move(left, top);
   l->adjustSize();

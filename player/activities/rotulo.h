@@ -1,5 +1,5 @@
-// The labels of the activity windows: Times New Roman, bold italic, in a
-// stored colour, sized to their text.
+// The labels of the activity windows: Times New Roman, bold (and italic
+// unless told otherwise), in a stored colour, sized to their text.
 #pragma once
 
 #include <QLabel>
@@ -9,6 +9,6 @@
 namespace zelmo {
 
 QLabel* CriaRotulo(QWidget* pai, const QString& nome, const QString& texto, int left, int top, int altura,
-                   uint32_t cor);
+                   uint32_t cor, bool italico = true);
 
 }  // namespace zelmo

@@ -62,7 +62,7 @@ TfrmTesteHTML::TfrmTesteHTML(QWidget* dono)
   lblAcertos = CriaRotulo(this, "lblAcertos", QStringLiteral("Acertos: 0"), 232, 10, 17, kAqua);
   lblErros = CriaRotulo(this, "lblErros", QStringLiteral("Erros: 0"), 324, 10, 17, kAqua);
   lblRodada = CriaRotulo(this, "lblRodada", QStringLiteral("Teste 1 de 5"), 544, 10, 17, kAqua);
-  lblRodada->setGeometry(504, 10, 128, 20);
+  lblRodada->setGeometry(544, 10, 85, 20);
   lblRodada->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
   Panel3 = Moldura(this, "Panel3", QRect(8, 36, 625, 326), platform::kAzulEscuro);
@@ -74,6 +74,8 @@ TfrmTesteHTML::TfrmTesteHTML(QWidget* dono)
   enche3->setContentsMargins(2, 2, 2, 2);
   enche3->addWidget(Panel1);
   WebBrowser1 = platform::Navegador::Preenche(Panel1);
+  // The focus stays with the letters and the buttons.
+  WebBrowser1->SemFoco();
 
   Panel2 = Moldura(this, "Panel2", QRect(8, 368, 625, 73), kMarinho);
   Label1 = CriaRotulo(Panel2, "Label1", QStringLiteral("Escolha uma alternativa"), 8, 26, 20, kAqua);
@@ -86,10 +88,8 @@ TfrmTesteHTML::TfrmTesteHTML(QWidget* dono)
   platform::PintaFundo(RadioGroup1, kMarinho);
   platform::CorDoTexto(RadioGroup1, platform::CorDe(kAqua));
 
-  btnPronto = CriaBotao(QStringLiteral("btnPronto"), QStringLiteral("Pronto"), 116, 94);
-  btnPronto->setDefault(true);
-  setTabOrder(btnConsulta, btnPronto);
-  setTabOrder(btnPronto, RadioGroup1);
+  btnPronto = CriaPronto(116);
+  OrdemDasLetras();
 
   connect(btnPronto, &QPushButton::clicked, this, &TfrmTesteHTML::btnProntoClick);
   connect(RadioGroup1, &platform::GrupoRadio::indiceMudou, this, &TfrmTesteHTML::RadioGroup1Click);
@@ -134,14 +134,26 @@ bool TfrmTesteHTML::EscolheTestes2(int n, QList<files::RegTesteHTML>* testes) {
 
 bool TfrmTesteHTML::Interrompida() const { return terminado() || ProgramaEncerrando(); }
 
+void TfrmTesteHTML::OrdemDasLetras() { OrdemDeTab({btnProxima, btnSair, btnConsulta, btnPronto, Panel2, Panel3}); }
+
 void TfrmTesteHTML::HabilitaResposta(bool sim) {
-  if (!sim && btnPronto->isEnabled()) {
-    QWidget* foco = focusWidget();
-    focoNaResposta_ = foco && (foco == btnPronto || RadioGroup1->isAncestorOf(foco));
+  if (!sim) {
+    // Switching the answer off would pass the focus on to "Próxima" or
+    // "Sair", where a stray Enter leaves the activity: it waits on the
+    // answer bar instead, which no key presses.
+    Panel2->setFocus(Qt::OtherFocusReason);
   }
   btnPronto->setEnabled(sim);
   RadioGroup1->setEnabled(sim);
-  if (sim && focoNaResposta_) btnPronto->setFocus();
+  if (sim && (!focusWidget() || focusWidget() == Panel2)) btnPronto->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmTesteHTML::MostraRodada(const QString& texto) {
+  lblRodada->setText(texto);
+  // Right-aligned on its box, which grows to the left when the text outgrows it.
+  const QRect r = lblRodada->geometry();
+  const int largura = lblRodada->fontMetrics().horizontalAdvance(texto) + lblRodada->fontMetrics().averageCharWidth();
+  if (largura > r.width()) lblRodada->setGeometry(r.right() + 1 - largura, r.y(), largura, r.height());
 }
 
 void TfrmTesteHTML::Proximo() {
@@ -153,13 +165,17 @@ void TfrmTesteHTML::Proximo() {
   // The letters of the test before are gone while its successor loads, so
   // nothing chosen for one test is judged against the next.
   ocupado_ = true;
+  // Until the test is shown and ready, nothing pressed or typed reaches a
+  // button.
+  SemEntrada semEntrada;
+  HabilitaResposta(false);
   RadioGroup1->DefineItemIndex(-1);
   RadioGroup1->DefineItens({});
-  HabilitaResposta(false);
-  lblRodada->setText(jogo_->Rodada());
+  MostraRodada(jogo_->Rodada());
 
   carregado_ = false;
-  WebBrowser1->Navega(files::CaminhoNoAssunto(DirAssunto, jogo_->teste().ArquivoHTML));
+  // A missing page shows the browser's own page for it, and is played so.
+  WebBrowser1->Navega(files::CaminhoNoAssunto(DirAssunto, jogo_->teste().ArquivoHTML), true);
   // A page that never finishes loading is played as it is shown once the
   // browser's wait runs out.
   WebBrowser1->EsperaCarregar([this] { return carregado_ || Interrompida() || !isVisible(); });
@@ -171,7 +187,10 @@ void TfrmTesteHTML::Proximo() {
   const int alternativas = jogo_->teste().Alternativas;
   RadioGroup1->DefineColunas(std::max(1, alternativas));
   RadioGroup1->DefineItens(regras::LetrasAlternativas(alternativas));
+  OrdemDasLetras();
   HabilitaResposta(true);
+  // The letters are painted before the first key can reach them.
+  Processa();
   ocupado_ = false;
 }
 
@@ -195,7 +214,6 @@ void TfrmTesteHTML::btnProntoClick() {
         SemEntrada semEntrada;
         Processa();
       }
-      ocupado_ = false;
       if (!Interrompida()) Proximo();
       break;
     case regras::Resposta::Errada:

@@ -63,12 +63,13 @@ class TfrmTesteHTML : public TfrmAtividade {
   bool EscolheTestes2(int n, QList<files::RegTesteHTML>* testes);
   void NavegaBranco();
   void HabilitaResposta(bool sim);
+  void OrdemDasLetras();
+  void MostraRodada(const QString& texto);
   bool Interrompida() const;
 
   std::unique_ptr<regras::JogoTesteHTML> jogo_;
   bool carregado_ = false;
   bool ocupado_ = false;
-  bool focoNaResposta_ = false;  // the focus was on the answer when it was switched off
 };
 
 }  // namespace zelmo

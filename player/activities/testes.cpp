@@ -5,7 +5,7 @@ namespace zelmo {
 namespace {
 
 const DesenhoOpcoes kDesenhoTestes{
-    {"Testes", 232, 340, 544, 85, LinhaBotoes::Pronto116},
+    {"Testes", 232, 340, 544, 85, LinhaBotoes::Pronto116, "Teste 1 de 5"},
     " Questão ",
     " Respostas ",
     {271, 271, 271, 271},

@@ -14,7 +14,7 @@ namespace {
 QString U(const char* s) { return QString::fromUtf8(s); }
 
 const DesenhoExercicio kDesenhoVF{"Verdadeiro ou Falso", 272, 364, 520, 108, LinhaBotoes::Pronto188,
-                                  regras::VarianteConclusao::Segunda};
+                                  "Rodada: 1 de 5", regras::VarianteConclusao::Segunda};
 
 const int kTopoFrase[regras::kPorRodada] = {48, 127, 205, 284, 362};
 const int kTopoGrupo[regras::kPorRodada] = {40, 119, 197, 276, 354};
@@ -35,7 +35,7 @@ TfrmVF::TfrmVF(QWidget* dono)
                   "Arquivo de Frases precisa ter pelo menos 5 Frases !") {
   setObjectName("frmVF");
   Panel1 = CriaPanel1();
-  QWidget* anterior = btnPronto;
+  QList<QWidget*> ordem{btnProxima, btnSair, btnConsulta, btnPronto};
   for (int n = 1; n <= regras::kPorRodada; ++n) {
     const auto i = static_cast<size_t>(n - 1);
     auto* m = new CaixaMemo(this, "memFrase" + QString::number(n), 20, kTopoFrase[i], 470, 66);
@@ -53,9 +53,9 @@ TfrmVF::TfrmVF(QWidget* dono)
     g->setPalette(p);
     connect(g, &platform::GrupoRadio::indiceMudou, this, [this, n] { rdgVF1Click(n); });
     rdgVF[i] = g;
-    setTabOrder(anterior, g);
-    anterior = g;
+    ordem << g;
   }
+  OrdemDeTab(ordem);
   PintaGrupos();
   FormCreate();
 }

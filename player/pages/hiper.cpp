@@ -1,6 +1,7 @@
 #include "player/pages/hiper.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -13,6 +14,7 @@
 #include "files/geometria_hiper.h"
 #include "files/pastas.h"
 #include "platform/escala.h"
+#include "platform/fonte.h"
 #include "platform/imagem.h"
 #include "platform/impressao.h"
 #include "platform/mensagens.h"
@@ -27,9 +29,13 @@ namespace zelmo {
 
 namespace {
 
+// The window's font, which its list and buttons take.
+QFont FonteDaJanela() { return platform::FonteDesenho(QStringLiteral("Times New Roman"), 13); }
+
 QPushButton* BotaoDoPainel(QFrame* painel, const char* nome, const QString& texto, int esquerda) {
   auto* b = new QPushButton(texto, painel);
   b->setObjectName(QString::fromLatin1(nome));
+  b->setFont(FonteDaJanela());
   b->setGeometry(esquerda, 8, 94, 25);
   b->setAutoDefault(true);
   return b;
@@ -47,6 +53,20 @@ QString Existente(const QString& nome) {
   return files::ArquivoExiste(caminho) ? files::ResolveCaminho(caminho) : QString();
 }
 
+// Tabbing into the list makes no item current: the list shows the focus and
+// waits for the student to pick one (with the arrows, or the mouse).
+class SemEscolhaAoFocar : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* objeto, QEvent* evento) override {
+    if (evento->type() != QEvent::FocusIn) return false;
+    auto* lista = qobject_cast<QListWidget*>(objeto);
+    if (!lista || lista->currentRow() >= 0) return false;
+    lista->viewport()->update();
+    return true;
+  }
+};
+
 }  // namespace
 
 TfrmHiper::TfrmHiper(QWidget* dono) : JanelaPagina(dono, QStringLiteral("Hipertexto")) {
@@ -56,6 +76,8 @@ TfrmHiper::TfrmHiper(QWidget* dono) : JanelaPagina(dono, QStringLiteral("Hiperte
   reTexto = quadro->reTexto;
   imgFigura = quadro->imgFigura;
   lstItens = quadro->lstItens;
+  lstItens->setFont(FonteDaJanela());
+  lstItens->installEventFilter(new SemEscolhaAoFocar(lstItens));
   platform::PintaFundo(quadro->pnlBottom, platform::kAzulEscuro);
 
   imgAlvo = new platform::Imagem(quadro->pnlRightTop);
@@ -184,6 +206,9 @@ bool TfrmHiper::Iniciar() {
 
   lstItens->clear();
   itens_.clear();
+  // Nothing is selected on the new page, so no marker shows (a click
+  // handled while the page loaded may have shown one for the page before).
+  EscondeAlvo();
   const QString arqItens = files::ArquivoItens(ArqHiper);
   if (files::ArquivoExiste(arqItens)) {
     QList<QByteArray> registros;
@@ -205,8 +230,8 @@ bool TfrmHiper::Iniciar() {
 void TfrmHiper::Redimensiona() {
   quadro->CentralizaFigura();
   reTexto->viewport()->update();
-  const int linha = lstItens->currentRow();
-  if (linha < 0 || linha >= itens_.size()) return;
+  const int linha = LinhaEscolhida();
+  if (linha < 0) return;
   if (files::TemPontoQuente(itens_[linha]))
     PoeAlvo(itens_[linha]);
   else
@@ -227,9 +252,16 @@ void TfrmHiper::EscondeAlvo() {
   imgAlvo->hide();
 }
 
-void TfrmHiper::lstItensClick() {
+int TfrmHiper::LinhaEscolhida() const {
   const int linha = lstItens->currentRow();
-  if (linha < 0 || linha >= itens_.size()) return;
+  if (linha < 0 || linha >= itens_.size() || !lstItens->item(linha)->isSelected()) return -1;
+  return linha;
+}
+
+void TfrmHiper::lstItensClick() {
+  if (carregando_) return;
+  const int linha = LinhaEscolhida();
+  if (linha < 0) return;
   if (!files::TemPontoQuente(itens_[linha])) {
     EscondeAlvo();
     return;
@@ -272,6 +304,7 @@ void TfrmHiper::imgAlvoMouseMove(QPointF ponto) {
 }
 
 void TfrmHiper::imgFiguraClick() {
+  if (carregando_) return;  // the items are those of the page being left
   const int melhor = files::ItemMaisProximo(itens_, ponteiro_);
   if (melhor < 0) return;
   {
@@ -288,6 +321,10 @@ void TfrmHiper::imgFiguraDblClick() {
 }
 
 void TfrmHiper::Timer1Timer() {
+  if (LinhaEscolhida() < 0) {
+    EscondeAlvo();
+    return;
+  }
   pisca_ = !pisca_;
   const QString alvo = DirPrograma + QStringLiteral("Alvo") + (pisca_ ? '1' : '0') + QStringLiteral(".wmf");
   if (files::ArquivoExiste(alvo)) imgAlvo->Carrega(files::ResolveCaminho(alvo));
@@ -299,6 +336,11 @@ void TfrmHiper::btnVideoClick() {
   const QString video = Existente(pagina_.Video);
   if (video.isEmpty()) return;
   platform::MediaPlayer* mp = MediaPlayer1();
+  // In the player's own window, at the film's size scaled as this page is,
+  // over the picture pane.
+  QWidget* painel = quadro->pnlRightTop;
+  const platform::Razao r = platform::RazaoTelaCheia(platform::TelaAtual());
+  mp->DefineLugar(QRect(painel->mapToGlobal(QPoint(0, 0)), painel->size()), r.D > 0 ? double(r.M) / r.D : 1.0);
   mp->SetFileName(video);
   mp->Open();
   mp->Play();

@@ -87,6 +87,8 @@ class TfrmHiper : public JanelaPagina {
   void FormCreate();
   // Follows a link or goes back: the page at `caminho` replaces the one shown.
   void Mostra(const QString& caminho);
+  // The line of lstItens the student picked (current and selected), or -1.
+  int LinhaEscolhida() const;
   void PoeAlvo(const files::RegItem& item);
   void EscondeAlvo();
   // A page-file failure: the message, then the end of the program.

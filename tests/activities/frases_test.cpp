@@ -3,6 +3,8 @@
 // lines.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "palavras_apoio.h"
 #include "player/activities/rules/frases.h"
 #include "player/activities/rules/opcoes.h"
@@ -110,6 +112,29 @@ TEST_F(OpcoesTeste, AChoiceFillsThePhraseFromTheStoredTextAndAWrongPressListsIt)
   EXPECT_EQ(j.erradas(), 2);
   EXPECT_EQ(j.certas(), 0);
   EXPECT_EQ(j.indice(), 0);
+}
+
+// A wrong option stored with the right one's words reads as the right one:
+// choosing it is right, in both windows, wherever the shuffle put the two.
+TEST_F(OpcoesTeste, AnOptionWithTheRightOnesWordsIsJudgedRight) {
+  for (int jogo = 0; jogo < 2; ++jogo) {
+    files::Aleatorio g(7);
+    QList<files::RegFrase> itens{Frase("Capital do Brasil? _", U("Brasília"), "Recife", U("Brasília"), "Natal")};
+    std::unique_ptr<JogoOpcoes> j;
+    if (jogo == 0) j = std::make_unique<JogoFrases>(itens, g);
+    else j = std::make_unique<JogoTestes>(itens, g);
+    ASSERT_TRUE(j->Proximo());
+    int igual = 0;
+    for (int k = 1; k <= 4; ++k)
+      if (j->opcao(k).tag == 0 && j->opcao(k).texto == U("Brasília")) igual = k;
+    ASSERT_NE(igual, 0);
+    j->Escolhe(igual);
+    QString linha;
+    EXPECT_EQ(j->Pronto(&linha), Julgamento::Certa) << jogo;
+    EXPECT_EQ(j->certas(), 1);
+    EXPECT_EQ(j->erradas(), 0);
+    EXPECT_TRUE(linha.isEmpty());
+  }
 }
 
 TEST_F(OpcoesTeste, PressingWithoutAChoiceCountsNothing) {

@@ -152,6 +152,9 @@ TEST(GeometriaHiper, AlvoCentradoNoPontoQuente) {
   EXPECT_EQ(files::RetanguloAlvo(figura, QSize(30, 30), -1, 50), QRect(-7, 55, 30, 30));
   // 200 x 12.25 / 100 = 24.5 -> 24 (halves to even).
   EXPECT_EQ(files::PontoQuente(figura, 12.25, 0).x(), 34);
+  // The product before the division: 45 x 70 / 100 is 31.5 exactly -> 32,
+  // where 45 x 0.7 is a hair under it (31).
+  EXPECT_EQ(files::PontoQuente(QRect(0, 0, 45, 85), 70, 70), QPoint(32, 60));
 }
 
 TEST(GeometriaHiper, CliqueGuardaOPorCentoArredondadoDe0A99) {

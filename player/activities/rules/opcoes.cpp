@@ -45,7 +45,10 @@ void JogoOpcoes::Escolhe(int k) {
 
 Julgamento JogoOpcoes::Pronto(QString* linhaErro) {
   if (escolhida_ == 0 || indice_ < 0 || indice_ >= N()) return Julgamento::SemEscolha;
-  if (opcao(escolhida_).tag == 1) {
+  // Judged by the words: an option that reads as the right one is right
+  // wherever it stands, even when it is stored as a wrong one.
+  const int certa = correta();
+  if (certa != 0 && opcao(escolhida_).texto == opcao(certa).texto) {
     ++certas_;
     return Julgamento::Certa;
   }

@@ -215,6 +215,21 @@ TEST_F(PCsTeste, HelpShowsTheLettersNotRightAndTakesNoInput) {
   EXPECT_FALSE(j->ajudando());
 }
 
+// The cursor cell is one of its word's cells: once that word was shown it
+// is blue like them until the help puts the cursor back.
+TEST_F(PCsTeste, DuringTheHelpTheCursorCellTurnsBlueWithItsWord) {
+  auto j = Jogo({Palavra("abcde"), Palavra("xcy")});
+  const QList<int> abcde = j->pcs()->CasasDeLetras(0);
+  j->Panel0Click(j->Panel(abcde[3]));
+  QList<uint32_t> cores;  // of that cell at each reading of the waits
+  relogio.aCadaLeitura = [&] { cores.append(j->Panel(abcde[3])->cor()); };
+  j->btnAjuda->click();
+  relogio.aCadaLeitura = nullptr;
+  ASSERT_FALSE(cores.isEmpty());
+  EXPECT_EQ(cores.first(), kPrata);
+  EXPECT_EQ(cores.last(), kAzul);
+}
+
 TEST_F(PCsTeste, RoundsAndTheReport) {
   auto j = Jogo({Palavra("abcde"), Palavra("xcy")}, 2);
   DigitaPalavra(*j, 0);

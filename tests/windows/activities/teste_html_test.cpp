@@ -50,6 +50,13 @@ TEST_F(TesteHTMLTeste, EachTestsPageAndItsLetters) {
   EXPECT_EQ(j->windowTitle(), "Testes HTML");
   EXPECT_EQ(j->Panel3->geometry(), QRect(8, 36, 625, 326));
   EXPECT_EQ(j->RadioGroup1->geometry(), QRect(224, 8, 385, 49));
+  // At 544, 10, 85 x 20, widened to the left only when its text is wider.
+  const QRect rodada = j->lblRodada->geometry();
+  EXPECT_EQ(rodada.right(), QRect(544, 10, 85, 20).right());
+  EXPECT_EQ(rodada.top(), 10);
+  EXPECT_EQ(rodada.height(), 20);
+  EXPECT_GE(rodada.width(), 85);
+  EXPECT_GE(rodada.width(), j->lblRodada->fontMetrics().horizontalAdvance("Teste 1 de 2"));
   EXPECT_EQ(j->lblRodada->text(), "Teste 1 de 2");
   EXPECT_EQ(j->WebBrowser1->endereco(), Url("q1.htm"));
   EXPECT_TRUE(j->WebBrowser1->carregado());
@@ -112,6 +119,54 @@ TEST_F(TesteHTMLTeste, InputDuringThePauseIsDroppedAndTheNextTestStartsClear) {
                                                  "Atividade cumprida: 100 % - Consultas: 0"}));
   // Closed on the blank page.
   EXPECT_EQ(j->WebBrowser1->endereco(), Url("branco.htm"));
+}
+
+// Enter, Space and a click that arrive while the next test's page loads
+// reach no button, and the focus waits off "Próxima" and "Sair".
+TEST_F(TesteHTMLTeste, NothingPressedWhileTheNextTestLoadsReachesAButton) {
+  auto j = Jogo({TesteHTML("q1.htm", 3, 1), TesteHTML("q2.htm", 5, 4)});
+  j->activateWindow();
+  QCoreApplication::processEvents();
+  j->RadioGroup1->DefineItemIndex(1);
+  bool naCarga = false;
+  QString foco;
+  QObject::connect(j->WebBrowser1, &platform::Navegador::NavegacaoCompleta, j.get(), [&](const QUrl& endereco) {
+    if (endereco != Url("q2.htm") || naCarga) return;
+    naCarga = true;
+    QWidget* f = j->focusWidget();
+    foco = f ? f->objectName() : QString();
+    QWidget* alvo = f ? f : j.get();
+    for (QWidget* w : {alvo, static_cast<QWidget*>(j->btnProxima)}) {
+      for (const Qt::Key k : {Qt::Key_Return, Qt::Key_Space}) {
+        const QString texto = k == Qt::Key_Return ? QStringLiteral("\r") : QStringLiteral(" ");
+        QCoreApplication::postEvent(w, new QKeyEvent(QEvent::KeyPress, k, Qt::NoModifier, texto));
+        QCoreApplication::postEvent(w, new QKeyEvent(QEvent::KeyRelease, k, Qt::NoModifier, texto));
+      }
+    }
+    const QPoint meio = j->btnSair->rect().center();
+    QCoreApplication::postEvent(j->btnSair, new QMouseEvent(QEvent::MouseButtonPress, meio, j->btnSair->mapToGlobal(meio),
+                                                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(j->btnSair, new QMouseEvent(QEvent::MouseButtonRelease, meio, j->btnSair->mapToGlobal(meio),
+                                                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+  });
+  j->btnProntoClick();
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(naCarga);
+  EXPECT_NE(foco, "btnProxima");
+  EXPECT_NE(foco, "btnSair");
+  EXPECT_TRUE(respostas.caixas.isEmpty());
+  EXPECT_TRUE(respostas.avisos.isEmpty());
+  EXPECT_FALSE(j->terminado());
+  EXPECT_EQ(j->lblRodada->text(), "Teste 2 de 2");
+  EXPECT_EQ(j->RadioGroup1->ItemIndex(), -1);
+  // Ready: Enter judges again, from "Pronto".
+  EXPECT_EQ(j->focusWidget(), j->btnPronto);
+}
+
+TEST_F(TesteHTMLTeste, AMissingPageIsTheBrowsersOwnPageForIt) {
+  auto j = Jogo({TesteHTML("falta.htm", 2, 1)});
+  EXPECT_EQ(j->WebBrowser1->endereco(), Url("falta.htm"));
+  EXPECT_EQ(Letras(*j), (QStringList{"a", "b"}));
 }
 
 TEST_F(TesteHTMLTeste, SairShowsTheRightLetter) {

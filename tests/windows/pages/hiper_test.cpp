@@ -333,6 +333,37 @@ TEST_F(PaginaHiper, NadaDeLigacaoNemVoltarEnquantoAPaginaCarrega) {
   });
 }
 
+// Tabbing into the list picks nothing: no line, no marker, until the
+// student picks one.
+TEST_F(PaginaHiper, TabNaListaNaoEscolheNenhumItem) {
+  Mostra("a.hpr", [](TfrmHiper* j) {
+    QFocusEvent entrada(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(j->lstItens, &entrada);
+    EXPECT_EQ(j->lstItens->currentRow(), -1);
+    EXPECT_TRUE(j->lstItens->selectedItems().isEmpty());
+    EXPECT_FALSE(j->imgAlvo->isVisible());
+    EXPECT_FALSE(j->Timer1->isActive());
+    // The window's Times New Roman in the list and the buttons.
+    EXPECT_EQ(j->lstItens->font().family(), "Times New Roman");
+    EXPECT_EQ(j->btnVoltar->font().family(), "Times New Roman");
+  });
+}
+
+// A click on the picture handled while a linked page loads picks nothing
+// on the new page, and leaves no marker blinking there.
+TEST_F(PaginaHiper, CliqueDuranteACargaNaoDeixaMarcadorPiscando) {
+  Mostra("a.hpr", [](TfrmHiper* j) {
+    j->lstItens->setCurrentRow(0);
+    ASSERT_TRUE(j->Timer1->isActive());
+    QTimer::singleShot(0, j, [j] { Clica(j, 80, 30); });
+    j->lstItensDblClick();
+    EXPECT_EQ(j->lblTitulo->text(), "Página B");
+    EXPECT_TRUE(j->lstItens->selectedItems().isEmpty());
+    EXPECT_FALSE(j->imgAlvo->isVisible());
+    EXPECT_FALSE(j->Timer1->isActive());
+  });
+}
+
 TEST_F(PaginaHiper, ImprimeAFiguraEmCimaEOTextoEmBaixo) {
   Mostra("a.hpr", [](TfrmHiper* j) {
     QTextCursor cursor(j->reTexto->document());
