@@ -23,25 +23,23 @@ using Relogio = std::chrono::steady_clock;
 // Milliseconds spent in syncing to the disk so far.
 std::atomic<double> msSincronia{0};
 
+// Calls the system's `nome` (the next one after this program's), timed.
+int Sincronia(const char* nome, int fd) {
+  using Funcao = int (*)(int);
+  const auto sistema = reinterpret_cast<Funcao>(dlsym(RTLD_NEXT, nome));
+  const auto t0 = Relogio::now();
+  const int r = sistema(fd);
+  msSincronia = msSincronia + std::chrono::duration<double, std::milli>(Relogio::now() - t0).count();
+  return r;
+}
+
 }  // namespace
 
 // Every sync of this program (the data-file layer is linked in statically)
 // comes here and is timed on its way to the system's.
-extern "C" int fsync(int fd) {
-  static const auto sistema = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
-  const auto t0 = Relogio::now();
-  const int r = sistema(fd);
-  msSincronia = msSincronia + std::chrono::duration<double, std::milli>(Relogio::now() - t0).count();
-  return r;
-}
+extern "C" int fsync(int fd) { return Sincronia("fsync", fd); }
 
-extern "C" int fdatasync(int fd) {
-  static const auto sistema = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fdatasync"));
-  const auto t0 = Relogio::now();
-  const int r = sistema(fd);
-  msSincronia = msSincronia + std::chrono::duration<double, std::milli>(Relogio::now() - t0).count();
-  return r;
-}
+extern "C" int fdatasync(int fd) { return Sincronia("fdatasync", fd); }
 
 namespace {
 
