@@ -15,7 +15,7 @@ namespace files {
 
 namespace {
 
-// Records move in blocks of this size when one is inserted or deleted.
+// Records are copied in blocks of this size when one is inserted or deleted.
 constexpr qint64 kBloco = qint64(1) << 20;
 
 // Why opening a file failed, by the system's error number.
@@ -169,45 +169,54 @@ void RecordFile::Escreve(qint64 n, const QByteArray& registro) {
   }
 }
 
-void RecordFile::Move(qint64 de, qint64 ate, qint64 deslocamento) {
-  std::vector<char> bloco(static_cast<size_t>(std::min(kBloco, std::max<qint64>(ate - de, 0))));
-  if (deslocamento > 0) {
-    // Upwards: from the end, so no block overwrites bytes not yet moved.
-    for (qint64 fim = ate; fim > de;) {
-      const qint64 ini = std::max(de, fim - kBloco);
-      LeEm(ini, bloco.data(), fim - ini);
-      EscreveEm(ini + deslocamento, bloco.data(), fim - ini);
-      fim = ini;
+void RecordFile::Substitui(qint64 corte, const QByteArray& meio, qint64 de, qint64 ate) {
+  if (!edicao_) throw IoError(IoError::Kind::AccessDenied, caminho());
+  GravacaoInteira nova(caminho_);
+  std::vector<char> bloco(static_cast<size_t>(std::clamp<qint64>(std::max(corte, ate - de), 1, kBloco)));
+  const auto copia = [&](qint64 ini, qint64 fim) {
+    for (qint64 pos = ini; pos < fim;) {
+      const qint64 n = std::min<qint64>(fim - pos, static_cast<qint64>(bloco.size()));
+      LeEm(pos, bloco.data(), n);
+      nova.Escreve(bloco.data(), n);
+      pos += n;
     }
-  } else {
-    for (qint64 ini = de; ini < ate;) {
-      const qint64 fim = std::min(ate, ini + kBloco);
-      LeEm(ini, bloco.data(), fim - ini);
-      EscreveEm(ini + deslocamento, bloco.data(), fim - ini);
-      ini = fim;
-    }
-  }
+  };
+  copia(0, corte);
+  nova.Escreve(meio);
+  copia(de, ate);
+  nova.Sincroniza();
+  // The new file is opened before it takes the old one's place: once the
+  // rename is done, nothing is left that could fail and leave this object on
+  // the old file, which no name leads to any more.
+  auto f = std::make_unique<QFile>();
+  int erro = ENOENT;
+  if (!AbreArquivoComum(*f, GravacaoInteira::Temporario(caminho_), QIODevice::ReadWrite | QIODevice::Unbuffered,
+                        false, &erro))
+    throw IoError(FalhaDoSistema(erro), caminho());
+  nova.Troca();
+  arquivo_->close();  // lets a mapping of the old file go
+  arquivo_ = std::move(f);
+  contaMapa_ = 0;
 }
 
 void RecordFile::Insere(qint64 p, const QByteArray& registro) {
   Exige();
   const qint64 conta = Conta();
   if (p < 1 || p > conta + 1) throw IoError(IoError::Kind::ReadBeyondEnd, caminho());
-  if (!edicao_) throw IoError(IoError::Kind::AccessDenied, caminho());
-  Move((p - 1) * tamanho_, conta * tamanho_, tamanho_);
-  const QByteArray r = Normaliza(registro);
-  // A partial record past the old last one lies wholly inside the new last
-  // record, so it is overwritten just as record-by-record moves would do.
-  EscreveEm((p - 1) * tamanho_, r.constData(), tamanho_);
+  // A partial record past the old last one goes, as the new last record
+  // would overwrite it when moving record by record.
+  Substitui((p - 1) * tamanho_, Normaliza(registro), (p - 1) * tamanho_, conta * tamanho_);
 }
 
 void RecordFile::Apaga(qint64 p) {
   Exige();
   const qint64 conta = Conta();
   if (p < 1 || p > conta) throw IoError(IoError::Kind::ReadBeyondEnd, caminho());
-  if (!edicao_) throw IoError(IoError::Kind::AccessDenied, caminho());
-  Move(p * tamanho_, conta * tamanho_, -tamanho_);
-  Corta((conta - 1) * tamanho_);
+  // Cutting the file is one step that either happens or not.
+  if (p == conta)
+    Corta((conta - 1) * tamanho_);
+  else
+    Substitui((p - 1) * tamanho_, {}, p * tamanho_, conta * tamanho_);
 }
 
 const uchar* RecordFile::Mapeia() {

@@ -56,15 +56,23 @@ class RecordFile {
   // 6. Inserts at 1 <= p <= count + 1; later records move up one place.
   void Insere(qint64 p, const QByteArray& registro);
   // 7. Deletes record p (1 <= p <= count); later records move down and the
-  // file is cut after the new last record.
-  // Insert and delete leave the bytes that moving record by record leaves,
-  // but move the records in large blocks.  A position outside its range
-  // raises ReadBeyondEnd and changes nothing.
+  // file is cut after the new last record.  Deleting the last record only
+  // cuts the file.
+  //
+  // Insert and delete leave the bytes that moving record by record leaves (a
+  // partial record at the end goes), but never move a record in place: the
+  // new file is built beside the old one and put in its place whole (see
+  // GravacaoInteira), so a kill or a power cut at any moment leaves the old
+  // records or the new ones, never a record cut, lost or doubled, and a
+  // failure (a full disk) leaves the old file as it was and still open.
+  // Afterwards the object edits the new file.  A position outside its range
+  // raises ReadBeyondEnd and changes nothing.  Both end a mapping (Mapeia).
   void Apaga(qint64 p);
   // 8.
   void Fecha();
   // The whole records mapped into memory for reading, count x size bytes from
-  // the start; null when the file cannot be mapped.  Valid until Fecha.
+  // the start; null when the file cannot be mapped.  Valid until Fecha,
+  // Insere or Apaga.
   const uchar* Mapeia();
   // Record n (1-based) copied from the mapping; a record past the count, or
   // one that another program cut off the file while it was mapped, raises
@@ -83,8 +91,9 @@ class RecordFile {
   QByteArray Normaliza(const QByteArray& registro) const;
   void Exige() const;
   void Abre(const QString& caminho, bool edicao);
-  // Moves the bytes [de, ate) by `deslocamento` bytes, in large blocks.
-  void Move(qint64 de, qint64 ate, qint64 deslocamento);
+  // Puts in the file's place a new file of the old bytes [0, corte), then
+  // `meio`, then the old bytes [de, ate), and goes on editing it.
+  void Substitui(qint64 corte, const QByteArray& meio, qint64 de, qint64 ate);
   void LeEm(qint64 pos, char* destino, qint64 n);
   void EscreveEm(qint64 pos, const char* origem, qint64 n);
   void Corta(qint64 tamanhoArquivo);

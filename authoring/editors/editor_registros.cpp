@@ -160,7 +160,7 @@ void EditorRegistros::btnInserirClick() {
   TfrmInserir* frm = TfrmInserir::Instancia();
   frm->exec();
   const qint64 posicao = frm->Depois() ? atual_ + 1 : atual_;
-  ProtegeES(this, [&] {
+  const bool inserido = ProtegeES(this, [&] {
     Limpa();
     // The new record is the blank record.
     d_.arquivo->Insere(posicao, ParaRegistro());
@@ -168,6 +168,10 @@ void EditorRegistros::btnInserirClick() {
     num_ = num_ + 1;
     lblPagina->setText(Rotulo(atual_));
   });
+  // A failed insert (a full disk) left the file as it was: the author stays
+  // on the record just stored, shown again, and not on blank controls that
+  // the next move would store over it.
+  if (!inserido) ProtegeES(this, [&] { Mostra(atual_); });
   FocoAposMudanca();
 }
 

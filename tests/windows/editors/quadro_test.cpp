@@ -2,6 +2,7 @@
 // editor: opening or creating the file, the label, the moves, inserting,
 // deleting, closing with the minimum warning, and failing files.
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,12 +13,21 @@
 #include "authoring/editors/testes.h"
 #include "comum.h"
 #include "support/disco_cheio.h"
+#include "support/disco_pequeno.h"
+
+#include <sys/stat.h>
 
 namespace {
 
 using teste::Caixa;
 using teste::EditoresTeste;
 using teste::Palavra;
+
+// The file that a name leads to now.
+ino_t Inode(const QString& caminho) {
+  struct stat st {};
+  return ::stat(QFile::encodeName(caminho).constData(), &st) == 0 ? st.st_ino : 0;
+}
 
 const QString kAvisoPalavras = QStringLiteral(
     "Para quer as Atividades funcionem corretamente,\né necessário um Mínimo de 5 Palavras.");
@@ -353,6 +363,105 @@ TEST_F(QuadroTeste, UmaGravacaoQueFalhaNoMeioNaoPerdeNadaDoQueJaEstaGravado) {
   EXPECT_EQ(teste::Textos(caixas).back(), QStringLiteral("File not open"));
   EXPECT_FALSE(frm->isVisible());
   EXPECT_EQ(Bytes(QStringLiteral("lista.plv")), gravado);
+}
+
+// ---- inserting and deleting put a new file in the old one's place ------------
+
+TEST_F(QuadroTeste, DepoisDeInserirEDeletarOEditorSegueNoArquivoNovo) {
+  PalavrasDe(3);
+  auto* frm = AbrePalavras();
+  const ino_t primeiro = Inode(pravo::ArqPalavras);
+  teste::Respondedor depois(1);
+  depois.Roda([&] { frm->btnInserir->click(); });
+  EXPECT_EQ(frm->lblPagina->text(), QStringLiteral("Palavra 2 de 4"));
+  const ino_t segundo = Inode(pravo::ArqPalavras);
+  EXPECT_NE(segundo, primeiro);
+  // Every later store and read goes to the new file.
+  frm->edtPalavra->setText(QStringLiteral("nova"));
+  frm->memDica->DefineTexto(QStringLiteral("dica nova"));
+  frm->btnProxima->click();
+  EXPECT_EQ(frm->edtPalavra->text(), QStringLiteral("p2"));
+  EXPECT_EQ(Palavras(), (QStringList{"p1", "nova", "p2", "p3"}));
+  frm->edtPalavra->setText(QStringLiteral("p2b"));
+  frm->btnAnterior->click();
+  EXPECT_EQ(frm->edtPalavra->text(), QStringLiteral("nova"));
+  EXPECT_EQ(Palavras(), (QStringList{"p1", "nova", "p2b", "p3"}));
+
+  frm->btnDeletar->click();
+  EXPECT_EQ(frm->lblPagina->text(), QStringLiteral("Palavra 2 de 3"));
+  EXPECT_EQ(frm->edtPalavra->text(), QStringLiteral("p2b"));
+  EXPECT_NE(Inode(pravo::ArqPalavras), segundo);
+  EXPECT_EQ(Palavras(), (QStringList{"p1", "p2b", "p3"}));
+
+  teste::Respondedor antes(0);
+  antes.Roda([&] { frm->btnInserir->click(); });
+  EXPECT_EQ(frm->lblPagina->text(), QStringLiteral("Palavra 2 de 4"));
+  frm->edtPalavra->setText(QStringLiteral("outra"));
+  frm->memDica->DefineTexto(QStringLiteral("dica outra"));
+  frm->btnUltima->click();
+  EXPECT_EQ(frm->edtPalavra->text(), QStringLiteral("p3"));
+  respondedor.Roda([&] { frm->btnSair->click(); });  // the minimum warning
+  EXPECT_FALSE(frm->isVisible());
+  EXPECT_FALSE(pravo::DadosPalavras.aberto());
+  EXPECT_EQ(Palavras(), (QStringList{"p1", "outra", "p2b", "p3"}));
+  EXPECT_EQ(QDir(pravo::DirAssunto).entryList(QDir::Files | QDir::Hidden), QStringList{"lista.plv"});
+}
+
+// On a disk with no room for the new file, "Inserir" and "Deletar" report
+// "Disk full" and leave the file and the editor as they were: the author is
+// still on the record, which stays stored, and goes on once there is room.
+TEST_F(QuadroTeste, NumDiscoCheioInserirEDeletarNaoMudamNada) {
+  apoio::DiscoPequeno disco(128);
+  if (!disco.montado()) GTEST_SKIP() << disco.motivo().toStdString();
+  pravo::DirAssunto = disco.caminho();
+  pravo::ArqPalavras = disco.caminho() + QStringLiteral("lista.plv");
+  {
+    std::vector<QByteArray> r;
+    for (int i = 1; i <= 3; ++i)
+      r.push_back(Palavra(QStringLiteral("p%1").arg(i), QStringLiteral("dica %1").arg(i)).ParaBytes());
+    QFile f(pravo::ArqPalavras);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(teste::Arquivo(r));
+  }
+  auto* frm = AbrePalavras();
+  frm->btnProxima->click();
+  frm->edtPalavra->setText(QStringLiteral("mudada"));
+  disco.Enche();
+  auto lido = [&] {
+    QFile f(pravo::ArqPalavras);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  auto caixas = respondedor.Roda([&] { frm->btnInserir->click(); });
+  ASSERT_EQ(teste::Textos(caixas), std::vector<QString>{"Disk full"});
+  EXPECT_EQ(caixas[0].titulo, QStringLiteral("Pravo II"));
+  // The record left was stored in place before the insert was tried.
+  const QByteArray guardado = lido();
+  EXPECT_EQ(Palavras(), (QStringList{"p1", "mudada", "p3"}));
+  EXPECT_EQ(frm->lblPagina->text(), QStringLiteral("Palavra 2 de 3"));
+  EXPECT_EQ(frm->edtPalavra->text(), QStringLiteral("mudada"));
+  EXPECT_EQ(frm->memDica->Texto(), QStringLiteral("dica 2"));
+
+  caixas = respondedor.Roda([&] { frm->btnDeletar->click(); });
+  ASSERT_EQ(teste::Textos(caixas), std::vector<QString>{"Disk full"});
+  EXPECT_EQ(lido(), guardado);
+  EXPECT_EQ(frm->lblPagina->text(), QStringLiteral("Palavra 2 de 3"));
+  frm->btnProxima->click();
+  EXPECT_EQ(frm->edtPalavra->text(), QStringLiteral("p3"));
+  EXPECT_EQ(lido(), guardado);
+  EXPECT_EQ(QDir(disco.caminho()).entryList(QDir::Files | QDir::Hidden),
+            (QStringList{"enchimento", "lista.plv"}));
+
+  disco.Esvazia();
+  teste::Respondedor depois(1);
+  depois.Roda([&] { frm->btnInserir->click(); });
+  EXPECT_EQ(frm->lblPagina->text(), QStringLiteral("Palavra 4 de 4"));
+  frm->edtPalavra->setText(QStringLiteral("p4"));
+  frm->memDica->DefineTexto(QStringLiteral("dica 4"));
+  frm->btnPrimeira->click();
+  frm->btnDeletar->click();
+  EXPECT_EQ(frm->edtPalavra->text(), QStringLiteral("mudada"));
+  respondedor.Roda([&] { frm->btnSair->click(); });
+  EXPECT_EQ(Palavras(), (QStringList{"mudada", "p3", "p4"}));
 }
 
 }  // namespace
