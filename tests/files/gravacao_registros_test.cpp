@@ -7,6 +7,7 @@
 #include "files/pastas.h"
 #include "files/registros.h"
 
+#include "support/arquivo_gravado.h"
 #include "support/disco_pequeno.h"
 #include "support/interrupcao.h"
 #include "support/pasta_temporaria.h"
@@ -23,15 +24,7 @@ using namespace files;
 
 namespace {
 
-QByteArray Le(const QString& caminho) {
-  QFile f(caminho);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
-bool TemTemporario(const QString& caminho) {
-  struct stat st {};
-  return ::lstat(QFile::encodeName(GravacaoInteira::Temporario(caminho)).constData(), &st) == 0;
-}
+using apoio::TemTemporario;
 
 QList<QByteArray> Registros(int tamanho, int quantos, char letra) {
   QList<QByteArray> r;
@@ -79,7 +72,7 @@ void Grava(const QList<NovosRegistros>& versao) {
 QList<int> Versoes(const Caminho& c) {
   QList<int> r;
   for (qsizetype i = 0; i < c.versao[0].size(); ++i) {
-    const QByteArray agora = Le(c.versao[0][i].caminho);
+    const QByteArray agora = apoio::Conteudo(c.versao[0][i].caminho);
     r << (agora == Junta(c.versao[0][i].registros) ? 0 : agora == Junta(c.versao[1][i].registros) ? 1 : -1);
   }
   return r;
@@ -168,7 +161,7 @@ TEST_F(Faltas, RegistroNoLugarMortoNoMeioSoTocaEsseRegistro) {
     ::truncate(QFile::encodeName(p).constData(), 4 * kTam);
   };
   plano.confere = [&](int) {
-    const QByteArray agora = Le(p);
+    const QByteArray agora = apoio::Conteudo(p);
     ASSERT_TRUE(agora.size() >= 4 * kTam && agora.size() <= 5 * kTam) << agora.size();
     EXPECT_EQ(agora.left(2 * kTam), antes);
     EXPECT_EQ(agora.mid(3 * kTam, kTam), depois);
@@ -211,7 +204,7 @@ TEST(DiscoCheioRegistros, RegistroAcrescentadoNaoFicaPelaMetade) {
     }
     EXPECT_EQ(f.Conta(), quantos);
     f.Fecha();
-    EXPECT_EQ(Le(p), QByteArray((quantos - 1) * kTam, 'v') + QByteArray(kTam, 'n'));
+    EXPECT_EQ(apoio::Conteudo(p), QByteArray((quantos - 1) * kTam, 'v') + QByteArray(kTam, 'n'));
     disco.Esvazia();
   }
 }

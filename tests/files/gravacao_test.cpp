@@ -2,6 +2,7 @@
 // temporary left beside the file.
 #include "files/gravacao.h"
 
+#include "support/arquivo_gravado.h"
 #include "support/disco_pequeno.h"
 #include "support/interrupcao.h"
 #include "support/pasta_temporaria.h"
@@ -21,15 +22,7 @@ using files::GravacaoInteira;
 using files::GravaInteiro;
 using files::IoError;
 
-QByteArray Le(const QString& caminho) {
-  QFile f(caminho);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
-bool TemTemporario(const QString& caminho) {
-  struct stat st {};
-  return ::lstat(QFile::encodeName(GravacaoInteira::Temporario(caminho)).constData(), &st) == 0;
-}
+using apoio::TemTemporario;
 
 IoError::Kind FalhaDe(const std::function<void()>& f) {
   try {
@@ -50,17 +43,17 @@ class Gravacao : public ::testing::Test {
 TEST_F(Gravacao, TrocaOConteudoInteiroEGuardaAsPermissoes) {
   const QString p = Arq("pagina.hpr");
   GravaInteiro(p, "primeiro");
-  EXPECT_EQ(Le(p), "primeiro");
+  EXPECT_EQ(apoio::Conteudo(p), "primeiro");
   ::chmod(QFile::encodeName(p).constData(), 0640);
   {
     GravacaoInteira g(p);
     g.Escreve("seg", 3);
     g.Escreve(QByteArray("undo"));
     g.Sincroniza();
-    EXPECT_EQ(Le(p), "primeiro");  // not in place before the rename
+    EXPECT_EQ(apoio::Conteudo(p), "primeiro");  // not in place before the rename
     g.Troca();
   }
-  EXPECT_EQ(Le(p), "segundo");
+  EXPECT_EQ(apoio::Conteudo(p), "segundo");
   struct stat st {};
   ASSERT_EQ(::stat(QFile::encodeName(p).constData(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
@@ -81,7 +74,7 @@ TEST_F(Gravacao, SemConcluirNadaMuda) {
     g.Escreve(QByteArray("n"));
     g.Sincroniza();
   }
-  EXPECT_EQ(Le(p), "velho");
+  EXPECT_EQ(apoio::Conteudo(p), "velho");
   EXPECT_FALSE(TemTemporario(p));
   GravacaoInteira g(pasta.caminho() + "novo.itm");  // a new file stays absent
   g.Escreve(QByteArray("x"));
@@ -98,12 +91,12 @@ TEST_F(Gravacao, TemporarioAntigoSaiNaProximaGravacao) {
   ASSERT_EQ(::symlink(QFile::encodeName(alheio).constData(),
                       QFile::encodeName(GravacaoInteira::Temporario(p)).constData()), 0);
   GravaInteiro(p, "novo");
-  EXPECT_EQ(Le(p), "novo");
-  EXPECT_EQ(Le(alheio), "intocado");
+  EXPECT_EQ(apoio::Conteudo(p), "novo");
+  EXPECT_EQ(apoio::Conteudo(alheio), "intocado");
   EXPECT_FALSE(TemTemporario(p));
   pasta.Escreve("texto.rtf.gravando", "meio escrito");
   GravaInteiro(p, "outro");
-  EXPECT_EQ(Le(p), "outro");
+  EXPECT_EQ(apoio::Conteudo(p), "outro");
   EXPECT_FALSE(TemTemporario(p));
 }
 
@@ -114,8 +107,8 @@ TEST_F(Gravacao, LinkESubstituidoNaoSeguido) {
   GravaInteiro(alvo, "alvo");
   ASSERT_EQ(::symlink(QFile::encodeName(alvo).constData(), QFile::encodeName(p).constData()), 0);
   GravaInteiro(p, "novo");
-  EXPECT_EQ(Le(alvo), "alvo");
-  EXPECT_EQ(Le(p), "novo");
+  EXPECT_EQ(apoio::Conteudo(alvo), "alvo");
+  EXPECT_EQ(apoio::Conteudo(p), "novo");
   EXPECT_FALSE(QFileInfo(p).isSymLink());
 }
 
@@ -145,7 +138,7 @@ TEST_F(Gravacao, DiscoCheioGuardaOArquivoVelho) {
   for (const qsizetype tamanho : {qsizetype(1), qsizetype(528), qsizetype(16383), qsizetype(100000)}) {
     SCOPED_TRACE(tamanho);
     EXPECT_EQ(FalhaDe([&] { GravaInteiro(p, QByteArray(tamanho, 'n')); }), IoError::Kind::DiskFull);
-    EXPECT_EQ(Le(p), velho);
+    EXPECT_EQ(apoio::Conteudo(p), velho);
     EXPECT_FALSE(TemTemporario(p));
   }
   EXPECT_EQ(FalhaDe([&] { GravaInteiro(disco.caminho() + "novo.cfg", QByteArray(512, 'c')); }),
@@ -153,7 +146,7 @@ TEST_F(Gravacao, DiscoCheioGuardaOArquivoVelho) {
   EXPECT_FALSE(QFileInfo::exists(disco.caminho() + "novo.cfg"));
   disco.Esvazia();
   GravaInteiro(p, "cabe");
-  EXPECT_EQ(Le(p), "cabe");
+  EXPECT_EQ(apoio::Conteudo(p), "cabe");
 }
 
 // Killed at any moment, the file holds the old content or the new, whole,
@@ -168,7 +161,7 @@ TEST_F(Gravacao, MortoNoMeioDeixaVelhoOuNovo) {
   apoio::Interrupcoes plano;
   plano.passo = [&](quint64 n) { GravaInteiro(p, n % 2 ? a : b); };
   plano.confere = [&](int) {
-    const QByteArray agora = Le(p);
+    const QByteArray agora = apoio::Conteudo(p);
     EXPECT_TRUE(agora == a || agora == b) << agora.size() << " bytes";
     if (TemTemporario(p)) ++comTemporario;
     GravaInteiro(p, a);
