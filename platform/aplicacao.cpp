@@ -48,7 +48,8 @@ void PoeNaFrente(QWidget* janela) {
     QWidget* ativa = QApplication::activeWindow();
     if (ativa && ativa != janela && ativa->windowHandle()) nativa->setTransientParent(ativa->windowHandle());
   }
-  janela->raise();
+  // The offscreen screen of the tests has no stack, and says so at every raise.
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) janela->raise();
   janela->activateWindow();
 }
 
