@@ -12,7 +12,9 @@
 #include <functional>
 #include <vector>
 
+#include "authoring/documents/browser.h"
 #include "authoring/documents/editor_documento.h"
+#include "authoring/janelas.h"
 #include "support/modal.h"
 #include "windows/authoring/apoio_autoria.h"
 
@@ -66,6 +68,19 @@ class TesteDocumentos : public ProgramaTeste {
   static void Mostra(pravo::EditorDocumento* editor) {
     editor->show();
     ASSERT_TRUE(apoio::Espera([editor] { return editor->ativado(); }));
+  }
+
+  // Shows the editor with the preview window its "Visualizar" opens, made
+  // as the splash makes it.
+  static void MostraComPrevia(pravo::EditorDocumento* editor) {
+    pravo::RegistraJanela("TfrmBrowser", [](QWidget* dono) { return new pravo::TfrmBrowser(dono); });
+    pravo::CriaJanelas(nullptr);
+    Mostra(editor);
+  }
+  // Closes it without the save question.
+  static void FechaComPrevia(pravo::EditorDocumento* editor) {
+    editor->Editor->document()->setModified(false);
+    editor->close();
   }
 
   // Runs the command while the answers are given, each to the next modal

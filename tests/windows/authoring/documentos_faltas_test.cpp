@@ -41,14 +41,11 @@ class DocumentoFaltas : public teste::TesteDocumentos, public ::testing::WithPar
  protected:
   void SetUp() override {
     TesteDocumentos::SetUp();
-    pravo::RegistraJanela("TfrmBrowser", [](QWidget* dono) { return new pravo::TfrmBrowser(dono); });
-    pravo::CriaJanelas(nullptr);
     frm.reset(GetParam().cria());
-    Mostra(frm.get());
+    MostraComPrevia(frm.get());
   }
   void TearDown() override {
-    frm->Editor->document()->setModified(false);
-    frm->close();
+    FechaComPrevia(frm.get());
     frm.reset();
     pravo::EsqueceJanela("TfrmBrowser");
     TesteDocumentos::TearDown();

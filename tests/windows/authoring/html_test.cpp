@@ -95,14 +95,11 @@ class EditorHTML : public teste::TesteDocumentos {
  protected:
   void SetUp() override {
     TesteDocumentos::SetUp();
-    pravo::RegistraJanela("TfrmBrowser", [](QWidget* dono) { return new pravo::TfrmBrowser(dono); });
-    pravo::CriaJanelas(nullptr);
     frm = std::make_unique<TfrmHTML>();
-    Mostra(frm.get());
+    MostraComPrevia(frm.get());
   }
   void TearDown() override {
-    frm->Editor->document()->setModified(false);
-    frm->close();
+    FechaComPrevia(frm.get());
     frm.reset();
     pravo::EsqueceJanela("TfrmBrowser");
     TesteDocumentos::TearDown();
