@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "authoring/documents/browser.h"
@@ -77,10 +78,14 @@ class TesteDocumentos : public ProgramaTeste {
     pravo::CriaJanelas(nullptr);
     Mostra(editor);
   }
-  // Closes it without the save question.
-  static void FechaComPrevia(pravo::EditorDocumento* editor) {
+  // Closes it without the save question, frees it and forgets the preview
+  // window.
+  template <class Editor>
+  static void FechaComPrevia(std::unique_ptr<Editor>& editor) {
     editor->Editor->document()->setModified(false);
     editor->close();
+    editor.reset();
+    pravo::EsqueceJanela("TfrmBrowser");
   }
 
   // Runs the command while the answers are given, each to the next modal

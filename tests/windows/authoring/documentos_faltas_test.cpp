@@ -45,9 +45,7 @@ class DocumentoFaltas : public teste::TesteDocumentos, public ::testing::WithPar
     MostraComPrevia(frm.get());
   }
   void TearDown() override {
-    FechaComPrevia(frm.get());
-    frm.reset();
-    pravo::EsqueceJanela("TfrmBrowser");
+    FechaComPrevia(frm);
     TesteDocumentos::TearDown();
   }
   // "Abrir" with the name typed in the dialog; the message it gives.

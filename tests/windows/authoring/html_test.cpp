@@ -99,9 +99,7 @@ class EditorHTML : public teste::TesteDocumentos {
     MostraComPrevia(frm.get());
   }
   void TearDown() override {
-    FechaComPrevia(frm.get());
-    frm.reset();
-    pravo::EsqueceJanela("TfrmBrowser");
+    FechaComPrevia(frm);
     TesteDocumentos::TearDown();
   }
   pravo::TfrmBrowser* Previa() const {
