@@ -153,6 +153,8 @@ TEST_F(AssocTeste, FewerThanFiveRecordsEndTheProgramAndFewerDistinctWordsPlayFew
   ASSERT_EQ(respostas.caixas.size(), 1);
   EXPECT_EQ(respostas.caixas[0].texto, U("Arquivo de Palavras precisa ter pelo menos 5 palavras !"));
   EXPECT_EQ(respostas.caixas[0].titulo, "Zelmo II");
+  // The round counter was shown from the activation on.
+  EXPECT_EQ(a->lblRodada->text(), "Rodada 1 de 2");
   EXPECT_TRUE(zelmo::ProgramaEncerrando());
   EXPECT_EQ(a->result(), 2);
   EXPECT_TRUE(zelmo::LinhasRelatorio.isEmpty());

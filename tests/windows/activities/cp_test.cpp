@@ -52,6 +52,11 @@ TEST_F(CPTeste, LayoutAndRegistration) {
   EXPECT_EQ(j.Panel(0)->cor(), kAzul);
   EXPECT_EQ(j.Panel(0)->corFonte(), kAqua);
   EXPECT_EQ(j.Panel(0)->cursor().shape(), Qt::PointingHandCursor);
+  // The row's buttons carry their glyphs.
+  for (QPushButton* b : {j.btnConsulta, j.btnAjuda, j.btnSair, j.btnProxima}) {
+    EXPECT_FALSE(b->icon().isNull()) << b->objectName().toStdString();
+    EXPECT_GE(b->iconSize().height(), 12) << b->objectName().toStdString();
+  }
   zelmo::RegistraAtividades();
   std::unique_ptr<QDialog> criada(zelmo::CriaJanela(files::kCacaPalavras, nullptr));
   EXPECT_TRUE(qobject_cast<TfrmCP*>(criada.get()));

@@ -66,6 +66,17 @@ TEST_F(FrasesTeste, Layout) {
   EXPECT_EQ(t.Op(4)->geometry(), QRect(342, 336, 271, 89));
   EXPECT_EQ(t.btnPronto->geometry(), QRect(116, 448, 94, 25));
   EXPECT_EQ(t.Label1->text(), U(" Questão "));
+  // Before the first draw the counter shows its design text; the caption
+  // over the phrase is bold and upright; the radio items keep the arrow,
+  // the memos over them show the hand.
+  EXPECT_EQ(f.lblRodada->text(), "Frase 1 de 5");
+  EXPECT_EQ(t.lblRodada->text(), "Teste 1 de 5");
+  for (zelmo::TfrmOpcoes* j : {static_cast<zelmo::TfrmOpcoes*>(&f), static_cast<zelmo::TfrmOpcoes*>(&t)}) {
+    EXPECT_TRUE(j->Label1->font().bold());
+    EXPECT_FALSE(j->Label1->font().italic());
+    EXPECT_EQ(j->RadioGroup1->Item(0)->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(j->Op(1)->viewport()->cursor().shape(), Qt::PointingHandCursor);
+  }
 }
 
 TEST_F(FrasesTeste, AChoiceFillsThePhraseOnceAndPressingJudgesIt) {

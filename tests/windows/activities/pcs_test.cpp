@@ -46,6 +46,11 @@ TEST_F(PCsTeste, LayoutTheAlphabetAndRegistration) {
   EXPECT_EQ(j.findChild<zelmo::Painel*>("Panel0")->geometry(), QRect(232, 40, 20, 20));
   EXPECT_TRUE(j.Panel(0)->isHidden());
   EXPECT_EQ(j.Panel(0)->cursor().shape(), Qt::ArrowCursor);
+  // The row's buttons carry their glyphs.
+  for (QPushButton* b : {j.btnConsulta, j.btnAjuda, j.btnSair, j.btnProxima}) {
+    EXPECT_FALSE(b->icon().isNull()) << b->objectName().toStdString();
+    EXPECT_GE(b->iconSize().height(), 12) << b->objectName().toStdString();
+  }
   EXPECT_EQ(j.lblTitulo->geometry().topLeft(), QPoint(8, 6));
   EXPECT_EQ(j.lblTitulo->width(), 181);
   EXPECT_EQ(j.lblAcertos->geometry().topLeft(), QPoint(272, 10));

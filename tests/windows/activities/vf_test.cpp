@@ -155,6 +155,8 @@ TEST_F(VFTeste, FewerThanFivePhrasesEndTheProgramAndFewerDistinctOnesPlayFewerSt
   auto v = Jogo(2, "quatro.fse");
   ASSERT_EQ(respostas.caixas.size(), 1);
   EXPECT_EQ(respostas.caixas[0].texto, U("Arquivo de Frases precisa ter pelo menos 5 Frases !"));
+  // The round counter was shown from the activation on.
+  EXPECT_EQ(v->lblRodada->text(), "Rodada 1 de 2");
   EXPECT_EQ(v->result(), 2);
 
   zelmo::ReiniciaEncerramento();

@@ -96,6 +96,10 @@ TEST_F(PaginaHiper, PaginaDispostaPeloRegistro) {
     EXPECT_NE(janela->findChild<QObject*>(nome), nullptr) << nome;
   EXPECT_EQ(janela->windowTitle(), "Hipertexto");
   EXPECT_EQ(janela->size(), QSize(1024, 768));
+  // The window's Times New Roman is that of its item list and buttons too.
+  for (QWidget* w : std::initializer_list<QWidget*>{janela->lstItens, janela->btnVoltar, janela->btnVideo, janela->btnSom,
+                                                    janela->btnImprimir, janela->btnSair, janela->btnProxima})
+    EXPECT_EQ(w->font().family(), janela->lblTitulo->font().family()) << w->objectName().toStdString();
 
   const int r = Mostra("a.hpr", [](TfrmHiper* j) {
     EXPECT_EQ(j->lblTitulo->text(), "Página A");
