@@ -162,6 +162,7 @@ Razao RazaoJanelaPequena(const Tela& tela) { return {tela.largura * 12, tela.dpi
 namespace {
 
 const char* const kOrigem = "platform_origemDoDesenho";
+const char* const kFator = "platform_fatorDoDesenho";
 
 // The design's size after the rule's two steps: first to the screen's dots
 // per inch, then by the rule's ratio.
@@ -200,6 +201,7 @@ bool Escala(QWidget* janela, Regra regra, int altura) {
   const Razao r = regra == Regra::TelaCheia ? RazaoTelaCheia(tela) : RazaoJanelaPequena(tela);
   const QSize alvo = PelaRegra(design, tela, r);
   janela->setProperty(kOrigem, QPoint());
+  janela->setProperty(kFator, QVariant());
   // On a screen no wider than 4:3 the rule keeps every design on it, title
   // bar and all.
   const bool estreita = static_cast<qint64>(tela.largura) * 3 <= static_cast<qint64>(tela.altura) * 4;
@@ -207,13 +209,17 @@ bool Escala(QWidget* janela, Regra regra, int altura) {
       ((estreita || alvo.height() <= altura) && alvo.width() <= tela.largura)) {
     if (tela.dpi != 120) ScaleBy(janela, tela.dpi, 120);
     ScaleBy(janela, r.M, r.D);
+    if (!design.isEmpty()) janela->setProperty(kFator, tela.dpi / 120.0 * r.M / r.D);
     return true;
   }
   // One step, by the side that limits.
-  if (static_cast<qint64>(altura) * design.width() <= static_cast<qint64>(tela.largura) * design.height())
+  if (static_cast<qint64>(altura) * design.width() <= static_cast<qint64>(tela.largura) * design.height()) {
     ScaleBy(janela, altura, design.height());
-  else
+    janela->setProperty(kFator, double(altura) / design.height());
+  } else {
     ScaleBy(janela, tela.largura, design.width());
+    janela->setProperty(kFator, double(tela.largura) / design.width());
+  }
   return false;
 }
 
@@ -241,6 +247,11 @@ void EscalaTelaInteira(QWidget* janela) {
 
 QPoint OrigemDoDesenho(const QWidget* janela) {
   return janela ? janela->property(kOrigem).toPoint() : QPoint();
+}
+
+double FatorDoDesenho(const QWidget* janela) {
+  const QVariant fator = janela ? janela->property(kFator) : QVariant();
+  return fator.isValid() ? fator.toDouble() : 1.0;
 }
 
 void CobreTela(QWidget* janela) {

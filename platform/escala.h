@@ -75,6 +75,9 @@ void EscalaTelaInteira(QWidget* janela);
 // Where the design's origin lies in a window scaled by the helpers above:
 // (0, 0) where the rule was kept, else the offset of the centred design.
 QPoint OrigemDoDesenho(const QWidget* janela);
+// How many screen pixels a design pixel of the window takes after the
+// helpers above (1 for a window they did not scale).
+double FatorDoDesenho(const QWidget* janela);
 
 // Makes the window cover the screen.  A window without a frame takes the
 // screen's rectangle; a window with a title bar is also shown maximized, so

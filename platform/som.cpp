@@ -241,7 +241,10 @@ void MediaPlayer::Open() {
     d->janelaPropria = d->tela.isNull();
     d->video = new QVideoWidget(dono);
     if (d->janelaPropria) {
-      d->video->setWindowFlags(Qt::Window);
+      // A dialog-kind window is marked as its owner's, which the window
+      // manager keeps above the owner (a plain window may go beneath it).
+      d->video->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowCloseButtonHint);
       // It comes up over the page (MostraVideo raises it); the page keeps
       // the keyboard.
       d->video->setAttribute(Qt::WA_ShowWithoutActivating);

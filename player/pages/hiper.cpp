@@ -339,8 +339,7 @@ void TfrmHiper::btnVideoClick() {
   // In the player's own window, at the film's size scaled as this page is,
   // over the picture pane.
   QWidget* painel = quadro->pnlRightTop;
-  const platform::Razao r = platform::RazaoTelaCheia(platform::TelaAtual());
-  mp->DefineLugar(QRect(painel->mapToGlobal(QPoint(0, 0)), painel->size()), r.D > 0 ? double(r.M) / r.D : 1.0);
+  mp->DefineLugar(QRect(painel->mapToGlobal(QPoint(0, 0)), painel->size()), platform::FatorDoDesenho(this));
   mp->SetFileName(video);
   mp->Open();
   mp->Play();

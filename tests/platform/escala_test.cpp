@@ -224,6 +224,7 @@ struct CasoLarga {
   Tela tela;
   bool regra;      // the rule is kept
   QRect botao;     // a button at design (555, 448, 80, 25)
+  double fator;    // screen pixels per design pixel (the video follows it)
 };
 
 class TelaLargaTeste : public EscalaTeste, public ::testing::WithParamInterface<CasoLarga> {};
@@ -240,17 +241,18 @@ TEST_P(TelaLargaTeste, DesenhoCabeNaAlturaECentrado) {
   EXPECT_EQ(botao->geometry(), c.botao);
   EXPECT_TRUE(janela.rect().contains(botao->geometry()));
   EXPECT_EQ(platform::OrigemDoDesenho(&janela).isNull(), c.regra);
+  EXPECT_NEAR(platform::FatorDoDesenho(&janela), c.fator, 1e-4);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Telas, TelaLargaTeste,
     ::testing::Values(
         // 4:3: the rule (555 -> 444 -> 874; 448 -> 358 -> 705).
-        CasoLarga{{1024, 768, 96}, true, QRect(874, 705, 126, 39)},
+        CasoLarga{{1024, 768, 96}, true, QRect(874, 705, 126, 39), 0.8 * 122880 / 62400},
         // 1366 x 768: 768 / 480 = 1.6, the 1024-pixel-wide design centred in 1366.
-        CasoLarga{{1366, 768, 96}, false, QRect(171 + 888, 717, 128, 40)},
+        CasoLarga{{1366, 768, 96}, false, QRect(171 + 888, 717, 128, 40), 1.6},
         // 1920 x 1080: 2.25, centred (1920 - 1440) / 2 = 240 to the right.
-        CasoLarga{{1920, 1080, 96}, false, QRect(240 + 1249, 1008, 180, 56)}),
+        CasoLarga{{1920, 1080, 96}, false, QRect(240 + 1249, 1008, 180, 56), 2.25}),
     [](const auto& info) {
       return std::to_string(info.param.tela.largura) + "x" + std::to_string(info.param.tela.altura);
     });

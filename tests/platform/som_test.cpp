@@ -381,6 +381,8 @@ TEST_F(Som, VideoNaTelaDadaOuNumaJanelaPropria) {
   }));
   ASSERT_NE(janela, nullptr);
   EXPECT_EQ(janela->windowTitle(), QStringLiteral("filme.avi"));
+  // A dialog-kind window, which the window manager keeps above the page.
+  EXPECT_EQ(janela->windowType(), Qt::Dialog);
   // The picture's own height; as wide as the picture, or as its whole title.
   EXPECT_TRUE(apoio::Espera([&] { return janela->height() == 48; }));
   EXPECT_GE(janela->width(), 64);
