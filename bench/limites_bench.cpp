@@ -19,7 +19,7 @@
 #include "files/registros.h"
 #include "platform/imagem.h"
 #include "platform/texto_rico.h"
-#include "platform/wmf.h"
+#include "platform/wmf/wmf.h"
 #include "player/activities/rules/palavras.h"
 #include "player/activities/rules/selecao.h"
 

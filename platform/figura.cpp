@@ -1,9 +1,7 @@
 #include "platform/figura.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPainter>
 #include <QtEndian>
 #include <cerrno>
@@ -11,7 +9,7 @@
 
 #include "files/abertura.h"
 #include "platform/escala.h"
-#include "platform/wmf.h"
+#include "platform/wmf/wmf.h"
 
 namespace platform {
 
@@ -108,26 +106,6 @@ bool Decodifica(const QByteArray& bytes, Figura::Formato formato, Conteudo* d, Q
 }
 
 }  // namespace
-
-bool TamanhoAceito(QSize tamanho, qint64 maiorArea) {
-  return tamanho.width() > 0 && tamanho.height() > 0 && tamanho.width() <= kMaiorLadoFigura &&
-         tamanho.height() <= kMaiorLadoFigura && qint64(tamanho.width()) * tamanho.height() <= maiorArea;
-}
-
-QImage LeImagemLimitada(const QByteArray& dados, const char* formato, qint64 maiorArea, QSize* natural) {
-  QBuffer buffer;
-  buffer.setData(dados);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader leitor(&buffer, formato);
-  const QSize t = leitor.size();
-  if (natural) *natural = t;
-  // A reader that cannot tell the size first is held by Qt's allocation
-  // limit, and its picture checked once read.
-  if (t.isValid() && !TamanhoAceito(t, maiorArea)) return {};
-  QImage imagem = leitor.read();
-  if (!imagem.isNull() && !TamanhoAceito(imagem.size(), maiorArea)) return {};
-  return imagem;
-}
 
 struct Figura::Dados : Conteudo {};
 

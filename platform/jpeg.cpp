@@ -12,7 +12,7 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
-#include "platform/figura.h"
+#include "platform/imagem_limitada.h"
 
 namespace platform {
 

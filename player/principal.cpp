@@ -13,7 +13,7 @@
 #include "platform/escala.h"
 #include "platform/fonte.h"
 #include "platform/mensagens.h"
-#include "platform/som.h"
+#include "platform/som/som.h"
 #include "player/despachante.h"
 #include "player/global.h"
 #include "player/senha.h"

@@ -6,7 +6,7 @@
 
 #include "files/pastas.h"
 #include "files/texto.h"
-#include "platform/som.h"
+#include "platform/som/som.h"
 #include "player/aviso.h"
 #include "player/global.h"
 #include "player/principal.h"

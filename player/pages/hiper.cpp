@@ -19,7 +19,7 @@
 #include "platform/impressao.h"
 #include "platform/mensagens.h"
 #include "platform/quadro_hiper.h"
-#include "platform/som.h"
+#include "platform/som/som.h"
 #include "platform/texto_rico.h"
 #include "player/despachante.h"
 #include "player/global.h"

@@ -8,7 +8,7 @@
 
 #include "platform/figura.h"
 #include "platform/rtf_leitor.h"
-#include "platform/som.h"
+#include "platform/som/som.h"
 #include "support/aplicacao.h"
 #include "support/pasta_temporaria.h"
 

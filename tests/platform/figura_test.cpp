@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/escala.h"
-#include "platform/wmf.h"
+#include "platform/wmf/wmf.h"
 #include "support/aplicacao.h"
 #include "support/pasta_temporaria.h"
 #include "support/relogio_falso.h"

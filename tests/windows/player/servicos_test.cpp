@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "apoio_jogador.h"
-#include "platform/som.h"
-#include "platform/som_pcm.h"
+#include "platform/som/som.h"
+#include "platform/som/pcm.h"
 #include "player/aviso.h"
 
 namespace {

@@ -1,12 +1,12 @@
-#include "platform/wmf.h"
+#include "platform/wmf/wmf.h"
 
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
 
 #include "files/convencoes.h"
-#include "platform/wmf_contexto.h"
-#include "platform/wmf_registros.h"
+#include "platform/wmf/interno/contexto.h"
+#include "platform/wmf/interno/registros.h"
 
 namespace platform {
 

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QtEndian>
 
-#include "platform/wmf.h"
+#include "platform/wmf/wmf.h"
 
 namespace platform::wmf {
 

@@ -11,8 +11,8 @@
 #include <cstring>
 
 #include "files/texto.h"
-#include "platform/wmf.h"
-#include "platform/wmf_contexto.h"
+#include "platform/wmf/wmf.h"
+#include "platform/wmf/interno/contexto.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/som.h"
+#include "platform/som/som.h"
 
 #include <QApplication>
 #include <QAudioOutput>
@@ -18,7 +18,7 @@
 #include <algorithm>
 
 #include "files/abertura.h"
-#include "platform/som_midi.h"
+#include "platform/som/interno/midi.h"
 
 namespace platform {
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <memory>
 
-#include "platform/som_pcm.h"
+#include "platform/som/pcm.h"
 
 namespace platform {
 

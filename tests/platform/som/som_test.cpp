@@ -1,4 +1,4 @@
-#include "platform/som.h"
+#include "platform/som/som.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <QtEndian>
 #include <cmath>
 
-#include "platform/som_midi.h"
-#include "platform/som_pcm.h"
+#include "platform/som/interno/midi.h"
+#include "platform/som/pcm.h"
 #include "support/aplicacao.h"
 #include "support/modal.h"
 #include "support/pasta_temporaria.h"

@@ -1,4 +1,4 @@
-#include "platform/som_midi.h"
+#include "platform/som/interno/midi.h"
 
 #include <fluidsynth.h>
 

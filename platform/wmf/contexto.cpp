@@ -1,4 +1,4 @@
-#include "platform/wmf_contexto.h"
+#include "platform/wmf/interno/contexto.h"
 
 #include <QFont>
 #include <QFontMetricsF>

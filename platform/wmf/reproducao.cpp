@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "files/texto.h"
-#include "platform/wmf.h"
-#include "platform/wmf_contexto.h"
-#include "platform/wmf_registros.h"
+#include "platform/wmf/wmf.h"
+#include "platform/wmf/interno/contexto.h"
+#include "platform/wmf/interno/registros.h"
 
 namespace platform {
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <memory>
 
-#include "platform/som_pcm.h"  // DefineRelogioSom: the clock sounds are timed by
+#include "platform/som/pcm.h"  // DefineRelogioSom: the clock sounds are timed by
 
 class QEvent;
 class QWidget;

@@ -3,8 +3,8 @@
 // bitmap reader, after its header has been checked against the bytes.
 #include <QtEndian>
 
-#include "platform/figura.h"
-#include "platform/wmf.h"
+#include "platform/imagem_limitada.h"
+#include "platform/wmf/wmf.h"
 
 namespace platform {
 

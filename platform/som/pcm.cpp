@@ -1,4 +1,4 @@
-#include "platform/som_pcm.h"
+#include "platform/som/pcm.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

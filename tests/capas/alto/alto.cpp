@@ -1,0 +1,2 @@
+#include "alto/alto.h"
+#include "baixo/baixo.h"

@@ -1,0 +1,1 @@
+#include "alto/alto.h"
