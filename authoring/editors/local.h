@@ -10,10 +10,10 @@
 #include <array>
 
 #include "authoring/editors/editor_registros.h"
+#include "authoring/escolha_arquivo.h"
 #include "files/geometria_local.h"
 #include "platform/figura.h"
 
-class QComboBox;
 class QFrame;
 class QLineEdit;
 class QScrollBar;
@@ -25,7 +25,6 @@ class ImagemCanvas;
 
 namespace pravo {
 
-class EscolhaArquivo;
 class TfrmEditLoc;
 
 // A label panel of the picture box, moved with the mouse.
@@ -78,8 +77,7 @@ class TfrmEditLoc : public EditorRegistros {
   const QString& caminhoFigura() const { return caminhoFigura_; }
 
   QLabel* Label7;
-  QComboBox* cboFigura;
-  EscolhaArquivo* escolha;
+  EscolhaArquivo* cboFigura;
   QLabel* Label1;
   QList<QLineEdit*> edtPan;         // edtPan1 .. edtPan6
   QList<QToolButton*> btnLinha;     // btnLinha1 .. btnLinha6
