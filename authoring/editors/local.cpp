@@ -18,7 +18,7 @@
 #include "files/pastas.h"
 #include "files/registros.h"
 #include "files/texto.h"
-#include "platform/imagem_canvas.h"
+#include "platform/imagem.h"
 #include "platform/mensagens.h"
 
 namespace pravo {
@@ -150,10 +150,11 @@ TfrmEditLoc::TfrmEditLoc(QWidget* dono)
   Panel1->setFrameShape(QFrame::Box);
   Panel1->setLineWidth(1);
   Panel1->setGeometry(30, 36, 356, 356);
-  imgFrente = new platform::ImagemCanvas(Panel1, QStringLiteral("imgFrente"));
+  imgFrente = new platform::Imagem(Panel1, platform::Imagem::Uso::Quadro);
+  imgFrente->setObjectName(QStringLiteral("imgFrente"));
   imgFrente->setGeometry(2, 2, 350, 350);
   imgFrente->setCursor(Qt::CrossCursor);
-  connect(imgFrente, &platform::ImagemCanvas::pressionada, this, &TfrmEditLoc::imgFrenteMouseDown);
+  connect(imgFrente, &platform::Imagem::pressionada, this, &TfrmEditLoc::imgFrenteMouseDown);
 
   for (int k = 1; k <= kPaineis; ++k) {
     const int topo = 136 + 32 * (k - 1);

@@ -20,7 +20,7 @@ class QScrollBar;
 class QToolButton;
 
 namespace platform {
-class ImagemCanvas;
+class Imagem;
 }
 
 namespace pravo {
@@ -83,7 +83,7 @@ class TfrmEditLoc : public EditorRegistros {
   QList<QToolButton*> btnLinha;     // btnLinha1 .. btnLinha6
   QList<QToolButton*> btnLimpa;     // btnLimpa1 .. btnLimpa6
   QFrame* Panel1;
-  platform::ImagemCanvas* imgFrente;
+  platform::Imagem* imgFrente;
   QList<PainelRotulo*> pnlPan;      // pnlPan1 .. pnlPan6
   QScrollBar* scbHoriz;
   QScrollBar* scbVert;
