@@ -14,7 +14,7 @@
 #include "authoring/formulario.h"
 #include "authoring/global.h"
 #include "authoring/janelas.h"
-#include "authoring/lista_arquivos.h"
+#include "authoring/escolha_arquivo.h"
 #include "authoring/listador.h"
 #include "files/convencoes.h"
 #include "files/geometria_hiper.h"
@@ -75,7 +75,7 @@ TfrmFigura::TfrmFigura(QWidget* dono) : QDialog(dono) {
   imgFigura->setObjectName(QStringLiteral("imgFigura"));
 
   Label3 = Rotulo(this, "Label3", QStringLiteral("Arquivo:"), QRect(8, 10, 60, 20));
-  cboArquivo = new ListaArquivos(this);
+  cboArquivo = new EscolhaArquivo(EscolhaArquivo::Guarda::Pagina, this);
   cboArquivo->setObjectName(QStringLiteral("cboArquivo"));
   cboArquivo->setGeometry(72, 8, 200, 24);
   rdbOriginal = new QRadioButton(QStringLiteral("Tamanho Original"), this);
@@ -209,7 +209,7 @@ void TfrmFigura::cboArquivoChange() {
   if (!LeFiguraDaPagina(dono, files::ResolveCaminho(DirHiper + nome), &lida)) {
     cboArquivo->setCurrentIndex(escolha_);
     // The page's own stored name, which the list remembers, goes too.
-    if (cboArquivo->Nome().compare(nome, Qt::CaseInsensitive) == 0) cboArquivo->Limpa();
+    if (cboArquivo->Escolhido().compare(nome, Qt::CaseInsensitive) == 0) cboArquivo->Limpa();
     return;
   }
   escolha_ = indice;

@@ -21,7 +21,7 @@ class Imagem;
 
 namespace pravo {
 
-class ListaArquivos;
+class EscolhaArquivo;
 
 // Reads a picture of the page.  One that cannot be read is reported as the
 // program reports any failure (the picture's own error text); false then.
@@ -33,7 +33,7 @@ class TfrmFigura : public QDialog {
   explicit TfrmFigura(QWidget* dono = nullptr);
 
   QLabel* Label3;
-  ListaArquivos* cboArquivo;
+  EscolhaArquivo* cboArquivo;
   QRadioButton* rdbOriginal;
   QRadioButton* rdbAjustar;
   QLabel* lblLargura;

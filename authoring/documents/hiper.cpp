@@ -17,7 +17,7 @@
 #include "authoring/formulario.h"
 #include "authoring/global.h"
 #include "authoring/janelas.h"
-#include "authoring/lista_arquivos.h"
+#include "authoring/escolha_arquivo.h"
 #include "files/arquivo_registros.h"
 #include "files/geometria_hiper.h"
 #include "files/pastas.h"
@@ -177,11 +177,11 @@ void TfrmHiper::FormActivate() {
       const files::RegHiper r = arq.LeRegistro<files::RegHiper>(1);
       const QString nomes[] = {r.Texto, r.Som, r.Video};
       for (int n = 1; n <= 3; ++n)
-        if (TfrmLista* l = JanelaLista(n)) l->cboArquivo->EscolheGuardado(nomes[n - 1]);
+        if (TfrmLista* l = JanelaLista(n)) l->cboArquivo->Mostra(nomes[n - 1]);
       if (figura) {
         // Read once, for the dialog and the editor alike: a picture that
         // cannot be read is reported once and its name dropped.
-        figura->cboArquivo->EscolheGuardado(r.Figura);
+        figura->cboArquivo->Mostra(r.Figura);
         figura->cboArquivoChange();
       }
       if (TfrmLista* l = JanelaLista(1); l && l->cboArquivo->currentIndex() >= 0)
@@ -220,11 +220,11 @@ void TfrmHiper::LeItens() {
 
 files::RegHiper TfrmHiper::PaginaMostrada() const {
   files::RegHiper r;
-  const auto nome = [](TfrmLista* l) { return l ? l->cboArquivo->Nome() : QString(); };
+  const auto nome = [](TfrmLista* l) { return l ? l->cboArquivo->Escolhido() : QString(); };
   r.Texto = nome(JanelaLista(1));
   r.Som = nome(JanelaLista(2));
   r.Video = nome(JanelaLista(3));
-  if (TfrmFigura* f = JanelaFigura()) r.Figura = f->cboArquivo->Nome();
+  if (TfrmFigura* f = JanelaFigura()) r.Figura = f->cboArquivo->Escolhido();
   r.Titulo = files::Corta(lblTitulo->text(), files::kCap60);
   files::GuardaGeometria(r, quadro->Geometria(), TamanhoTela());
   r.Prepara();

@@ -16,7 +16,7 @@
 #include "authoring/formulario.h"
 #include "authoring/global.h"
 #include "authoring/janelas.h"
-#include "authoring/lista_arquivos.h"
+#include "authoring/escolha_arquivo.h"
 #include "authoring/listador.h"
 #include "files/convencoes.h"
 #include "files/geometria_hiper.h"

@@ -5,8 +5,8 @@
 #include <QShowEvent>
 
 #include "authoring/formulario.h"
+#include "authoring/escolha_arquivo.h"
 #include "authoring/global.h"
-#include "authoring/lista_arquivos.h"
 #include "authoring/listador.h"
 #include "platform/escala.h"
 
@@ -22,7 +22,7 @@ TfrmLista::TfrmLista(const char* nome, const QString& caption, const QString& ro
   Label1 = new QLabel(rotulo, this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(12, 10, 294, 20);
-  cboArquivo = new ListaArquivos(this);
+  cboArquivo = new EscolhaArquivo(EscolhaArquivo::Guarda::Pagina, this);
   cboArquivo->setObjectName(QStringLiteral("cboArquivo"));
   cboArquivo->setGeometry(12, 34, 294, 24);
   btnSair = Botao(QStringLiteral("OK"), "btnSair", QRect(109, 74, 100, 30), this);

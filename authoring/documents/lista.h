@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace pravo {
 
-class ListaArquivos;
+class EscolhaArquivo;
 
 class TfrmLista : public QDialog {
   Q_OBJECT
@@ -21,7 +21,7 @@ class TfrmLista : public QDialog {
             QWidget* dono);
 
   QLabel* Label1;
-  ListaArquivos* cboArquivo;
+  EscolhaArquivo* cboArquivo;
   QPushButton* btnSair;
 
   const QString& mascara() const { return mascara_; }

@@ -11,7 +11,6 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
-#include "authoring/editors/escolha_arquivo.h"
 #include "authoring/editors/rotulos.h"
 #include "authoring/formulario.h"
 #include "authoring/global.h"
@@ -19,7 +18,7 @@
 #include "files/pastas.h"
 #include "files/registros.h"
 #include "files/texto.h"
-#include "platform/imagem_canvas.h"
+#include "platform/imagem.h"
 #include "platform/mensagens.h"
 
 namespace pravo {
@@ -137,14 +136,12 @@ TfrmEditLoc::TfrmEditLoc(QWidget* dono)
   linhaY_.fill(-1.0);
 
   Label7 = RotuloNegrito(this, "Label7", QStringLiteral("Figura:"), 400, 32);
-  cboFigura = new QComboBox(this);
+  cboFigura = new EscolhaArquivo(EscolhaArquivo::Guarda::Registro, this);
   cboFigura->setObjectName(QStringLiteral("cboFigura"));
-  cboFigura->setEditable(false);
   cboFigura->setMaxVisibleItems(10);
   cboFigura->setFont(FonteDesenho(QStringLiteral("Times New Roman"), 15));
   cboFigura->setGeometry(400, 56, 217, 25);
-  escolha = new EscolhaArquivo(cboFigura);
-  connect(escolha, &EscolhaArquivo::escolhida, this, &TfrmEditLoc::cboFiguraChange);
+  connect(cboFigura, &EscolhaArquivo::escolhida, this, &TfrmEditLoc::cboFiguraChange);
 
   Label1 = RotuloNegrito(this, "Label1", QStringLiteral("Painéis:"), 400, 112);
 
@@ -153,10 +150,11 @@ TfrmEditLoc::TfrmEditLoc(QWidget* dono)
   Panel1->setFrameShape(QFrame::Box);
   Panel1->setLineWidth(1);
   Panel1->setGeometry(30, 36, 356, 356);
-  imgFrente = new platform::ImagemCanvas(Panel1, QStringLiteral("imgFrente"));
+  imgFrente = new platform::Imagem(Panel1, platform::Imagem::Uso::Quadro);
+  imgFrente->setObjectName(QStringLiteral("imgFrente"));
   imgFrente->setGeometry(2, 2, 350, 350);
   imgFrente->setCursor(Qt::CrossCursor);
-  connect(imgFrente, &platform::ImagemCanvas::pressionada, this, &TfrmEditLoc::imgFrenteMouseDown);
+  connect(imgFrente, &platform::Imagem::pressionada, this, &TfrmEditLoc::imgFrenteMouseDown);
 
   for (int k = 1; k <= kPaineis; ++k) {
     const int topo = 136 + 32 * (k - 1);
@@ -212,12 +210,12 @@ void TfrmEditLoc::AoFechar() { holders_ = {}; }
 void TfrmEditLoc::ListaFiguras() {
   QStringList nomes;
   for (const char* mascara : {"*.bmp", "*.wmf", "*.jpg"}) nomes += ListaPasta(DirLocal, QLatin1String(mascara));
-  escolha->Preenche(nomes);
+  cboFigura->Preenche(nomes);
 }
 
 void TfrmEditLoc::Limpa() {
   cboFigura->clear();
-  escolha->Limpa();
+  cboFigura->Limpa();
   for (QLineEdit* e : edtPan) e->clear();
   imgFrente->Limpa();
   PoeBarra(scbVert, imgFrente->height());
@@ -239,7 +237,7 @@ platform::Figura* TfrmEditLoc::Holder() {
 
 void TfrmEditLoc::RedesenhaFigura() {
   imgFrente->Limpa();
-  if (!escolha->TemEntrada()) return;
+  if (!cboFigura->TemEntrada()) return;
   const platform::Figura* f = Holder();
   if (!f || f->vazia()) return;
   imgFrente->DesenhaFigura(*f, Geometria().RetanguloFigura(scbHoriz->value(), scbVert->value()));
@@ -263,7 +261,7 @@ void TfrmEditLoc::Redesenha() {
 void TfrmEditLoc::CarregaFigura() {
   imgFrente->Limpa();
   caminhoFigura_ = kSemFigura;
-  if (!escolha->TemEntrada()) return;
+  if (!cboFigura->TemEntrada()) return;
   caminhoFigura_ = DirLocal + cboFigura->itemText(cboFigura->currentIndex());
   platform::Figura* holder = Holder();
   if (!holder) return;
@@ -338,7 +336,7 @@ void TfrmEditLoc::btnLimpa1Click(int k) {
 }
 
 bool TfrmEditLoc::Valida() {
-  if (escolha->Escolhido().isEmpty()) {
+  if (cboFigura->Escolhido().isEmpty()) {
     // Only a warning, whichever button is pressed.
     platform::PerguntaSimNao(this, QStringLiteral("O campo \"Figura\" não pode ficar vazio !"),
                              QStringLiteral("Atenção !"));
@@ -351,7 +349,7 @@ QByteArray TfrmEditLoc::ParaRegistro() {
   const files::GeometriaLocal g = Geometria();
   files::RegFigura& r = FiguraAtual;
   r = {};
-  r.Figura = escolha->Escolhido();
+  r.Figura = cboFigura->Escolhido();
   r.LarguraFig = g.Fracao(scbHoriz->value());
   r.AlturaFig = g.Fracao(scbVert->value());
   for (int k = 0; k < kPaineis; ++k) {
@@ -368,7 +366,7 @@ QByteArray TfrmEditLoc::ParaRegistro() {
 void TfrmEditLoc::DoRegistro(const QByteArray& bytes) {
   const files::RegFigura& r = FiguraAtual = files::RegFigura::DeBytes(bytes);
   const files::GeometriaLocal g = Geometria();
-  escolha->Mostra(r.Figura);
+  cboFigura->Mostra(r.Figura);
   PoeBarra(scbHoriz, g.TamanhoFigura(r.LarguraFig));
   PoeBarra(scbVert, g.TamanhoFigura(r.AlturaFig));
   for (int k = 0; k < kPaineis; ++k) {

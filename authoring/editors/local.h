@@ -10,22 +10,21 @@
 #include <array>
 
 #include "authoring/editors/editor_registros.h"
+#include "authoring/escolha_arquivo.h"
 #include "files/geometria_local.h"
 #include "platform/figura.h"
 
-class QComboBox;
 class QFrame;
 class QLineEdit;
 class QScrollBar;
 class QToolButton;
 
 namespace platform {
-class ImagemCanvas;
+class Imagem;
 }
 
 namespace pravo {
 
-class EscolhaArquivo;
 class TfrmEditLoc;
 
 // A label panel of the picture box, moved with the mouse.
@@ -78,14 +77,13 @@ class TfrmEditLoc : public EditorRegistros {
   const QString& caminhoFigura() const { return caminhoFigura_; }
 
   QLabel* Label7;
-  QComboBox* cboFigura;
-  EscolhaArquivo* escolha;
+  EscolhaArquivo* cboFigura;
   QLabel* Label1;
   QList<QLineEdit*> edtPan;         // edtPan1 .. edtPan6
   QList<QToolButton*> btnLinha;     // btnLinha1 .. btnLinha6
   QList<QToolButton*> btnLimpa;     // btnLimpa1 .. btnLimpa6
   QFrame* Panel1;
-  platform::ImagemCanvas* imgFrente;
+  platform::Imagem* imgFrente;
   QList<PainelRotulo*> pnlPan;      // pnlPan1 .. pnlPan6
   QScrollBar* scbHoriz;
   QScrollBar* scbVert;

@@ -6,10 +6,9 @@
 #include <QPushButton>
 
 #include "authoring/editors/controles.h"
-#include "authoring/editors/escolha_arquivo.h"
 #include "authoring/editors/rotulos.h"
 #include "authoring/global.h"
-#include "authoring/lista_arquivos.h"
+#include "authoring/escolha_arquivo.h"
 #include "authoring/listador.h"
 #include "files/registros.h"
 

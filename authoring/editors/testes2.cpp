@@ -6,7 +6,6 @@
 #include <QPushButton>
 
 #include "authoring/editors/controles.h"
-#include "authoring/editors/escolha_arquivo.h"
 #include "authoring/editors/rotulos.h"
 #include "authoring/formulario.h"
 #include "authoring/global.h"
@@ -26,14 +25,12 @@ TfrmEditTsh::TfrmEditTsh(QWidget* dono)
   lblPagina->setText(QStringLiteral("Teste 1 de 1"));
 
   Label7 = RotuloCampo(this, "Label7", QStringLiteral("Arquivo:"), 8, 44, true);
-  cboArquivo = new QComboBox(this);
+  cboArquivo = new EscolhaArquivo(EscolhaArquivo::Guarda::Registro, this, /*editavel=*/true);
   cboArquivo->setObjectName(QStringLiteral("cboArquivo"));
-  cboArquivo->setEditable(true);
   cboArquivo->setInsertPolicy(QComboBox::NoInsert);
   cboArquivo->setGeometry(8, 64, 217, 23);
   cboArquivo->setMaxVisibleItems(10);
-  escolha = new EscolhaArquivo(cboArquivo);
-  connect(escolha, &EscolhaArquivo::escolhida, this, &TfrmEditTsh::cboArquivoChange);
+  connect(cboArquivo, &EscolhaArquivo::escolhida, this, &TfrmEditTsh::cboArquivoChange);
 
   Label2 = RotuloCampo(this, "Label2", QStringLiteral("Quantidade de Alternativas:"), 240, 44, true);
   SpnQuant = new SpinEdit(1, 5, 5, this);
@@ -67,16 +64,16 @@ TfrmEditTsh::TfrmEditTsh(QWidget* dono)
 void TfrmEditTsh::NavegaBranco() { WebBrowser1->Navega(DirPrograma + QStringLiteral("branco.htm")); }
 
 void TfrmEditTsh::MostraPrevia() {
-  if (escolha->TemEntrada())
+  if (cboArquivo->TemEntrada())
     WebBrowser1->Navega(DirTesteHTML + cboArquivo->itemText(cboArquivo->currentIndex()));
   else
     NavegaBranco();
 }
 
-void TfrmEditTsh::ListaArquivos() { escolha->Preenche(ListaPasta(DirTesteHTML, QStringLiteral("*.htm*"))); }
+void TfrmEditTsh::ListaArquivos() { cboArquivo->Preenche(ListaPasta(DirTesteHTML, QStringLiteral("*.htm*"))); }
 
 void TfrmEditTsh::Limpa() {
-  escolha->Limpa();
+  cboArquivo->Limpa();
   SpnQuant->setValue(5);
   rdgCorreta->DefineItemIndex(0);
   NavegaBranco();
@@ -85,11 +82,11 @@ void TfrmEditTsh::Limpa() {
 void TfrmEditTsh::AntesDeAbrir() { ListaArquivos(); }
 
 void TfrmEditTsh::cboArquivoChange() {
-  if (escolha->TemEntrada()) MostraPrevia();
+  if (cboArquivo->TemEntrada()) MostraPrevia();
 }
 
 bool TfrmEditTsh::Valida() {
-  const QString pagina = escolha->Escolhido();
+  const QString pagina = cboArquivo->Escolhido();
   bool aceito = true;
   if (pagina.isEmpty()) {
     // Only a warning: the test may be stored without a page.
@@ -124,7 +121,7 @@ bool TfrmEditTsh::Valida() {
 
 QByteArray TfrmEditTsh::ParaRegistro() {
   TesteHTMLAtual = {};
-  TesteHTMLAtual.ArquivoHTML = escolha->Escolhido();
+  TesteHTMLAtual.ArquivoHTML = cboArquivo->Escolhido();
   TesteHTMLAtual.Alternativas = SpnQuant->value();
   TesteHTMLAtual.Correta = rdgCorreta->ItemIndex();
   TesteHTMLAtual.Prepara();
@@ -133,11 +130,11 @@ QByteArray TfrmEditTsh::ParaRegistro() {
 
 void TfrmEditTsh::DoRegistro(const QByteArray& bytes) {
   TesteHTMLAtual = files::RegTesteHTML::DeBytes(bytes);
-  escolha->Mostra(TesteHTMLAtual.ArquivoHTML);
+  cboArquivo->Mostra(TesteHTMLAtual.ArquivoHTML);
   SpnQuant->setValue(TesteHTMLAtual.Alternativas);
   // A letter beyond "e" chooses none, and the record waits for one.
   rdgCorreta->DefineItemIndex(TesteHTMLAtual.Correta);
-  if (escolha->TemEntrada()) MostraPrevia();
+  if (cboArquivo->TemEntrada()) MostraPrevia();
 }
 
 void TfrmEditTsh::FocoAposMudanca() { cboArquivo->setFocus(); }

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "authoring/editors/editor_registros.h"
+#include "authoring/escolha_arquivo.h"
 
-class QComboBox;
 class QLabel;
 class QFrame;
 
@@ -16,7 +16,6 @@ class Navegador;
 
 namespace pravo {
 
-class EscolhaArquivo;
 class GrupoRadio;
 class SpinEdit;
 
@@ -34,8 +33,7 @@ class TfrmEditTsh : public EditorRegistros {
   void cboArquivoChange();
 
   QLabel* Label7;
-  QComboBox* cboArquivo;
-  EscolhaArquivo* escolha;
+  EscolhaArquivo* cboArquivo;
   QLabel* Label2;
   SpinEdit* SpnQuant;
   GrupoRadio* rdgCorreta;

@@ -5,7 +5,7 @@
 #include "files/pastas.h"
 #include "platform/figura.h"
 #include "platform/fonte.h"
-#include "platform/imagem_canvas.h"
+#include "platform/imagem.h"
 #include "platform/mensagens.h"
 #include "player/activities/jogo_palavras.h"
 #include "player/activities/rules/trocas.h"
@@ -43,7 +43,8 @@ TfrmLocal::TfrmLocal(QWidget* dono)
   Panel1->setLineWidth(1);
   Panel1->setGeometry(6, 34, 406, 406);
   platform::PintaFundo(Panel1, 0xC0C0C0);
-  imgFrente = new platform::ImagemCanvas(Panel1, QStringLiteral("imgFrente"));
+  imgFrente = new platform::Imagem(Panel1, platform::Imagem::Uso::Quadro);
+  imgFrente->setObjectName(QStringLiteral("imgFrente"));
   imgFrente->setGeometry(2, 2, 400, 400);
 
   for (int q = 1; q <= files::RegFigura::kPaineis; ++q) {

@@ -16,7 +16,7 @@
 #include "player/atividade.h"
 
 namespace platform {
-class ImagemCanvas;
+class Imagem;
 }
 
 namespace zelmo {
@@ -32,7 +32,7 @@ class TfrmLocal : public TfrmAtividade {
   QLabel* lblErros;
   QLabel* lblRodada;
   QFrame* Panel1;
-  platform::ImagemCanvas* imgFrente;
+  platform::Imagem* imgFrente;
   QList<Painel*> alvos;    // pnlPan1 .. pnlPan6
   QList<Painel*> opcoes;   // pnlOp1 .. pnlOp6
   QPushButton* btnPronto;

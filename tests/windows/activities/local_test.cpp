@@ -6,7 +6,7 @@
 
 #include "apoio_atividades.h"
 #include "files/geometria_local.h"
-#include "platform/imagem_canvas.h"
+#include "platform/imagem.h"
 #include "player/activities/local.h"
 
 namespace {

@@ -31,7 +31,7 @@
 #include "authoring/documents/titulo.h"
 #include "authoring/global.h"
 #include "authoring/janelas.h"
-#include "authoring/lista_arquivos.h"
+#include "authoring/escolha_arquivo.h"
 #include "files/arquivo_registros.h"
 #include "files/geometria_hiper.h"
 #include "files/pastas.h"

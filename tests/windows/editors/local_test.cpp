@@ -12,7 +12,7 @@
 #include "comum.h"
 #include "jogador.h"
 #include "files/geometria_local.h"
-#include "platform/imagem_canvas.h"
+#include "platform/imagem.h"
 #include "player/activities/local.h"
 #include "player/global.h"
 #include "support/relogio_falso.h"
