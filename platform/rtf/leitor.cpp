@@ -1,6 +1,6 @@
 // The RTF reader: tokens, groups and their state, the font, colour and list
 // tables, and the control words that teachers' documents hold.
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/leitor.h"
 
 #include <QGuiApplication>
 #include <QHash>
@@ -16,7 +16,7 @@
 #include "files/abertura.h"
 #include "files/pastas.h"
 #include "files/texto.h"
-#include "platform/rtf_interno.h"
+#include "platform/rtf/interno/leitor.h"
 
 namespace platform {
 

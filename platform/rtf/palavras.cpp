@@ -3,7 +3,7 @@
 #include <QHash>
 #include <algorithm>
 
-#include "platform/rtf_interno.h"
+#include "platform/rtf/interno/leitor.h"
 
 namespace platform::rtf_interno {
 
