@@ -18,7 +18,7 @@
 #include "files/arquivo_registros.h"
 #include "files/registros.h"
 #include "platform/imagem.h"
-#include "platform/texto_rico.h"
+#include "platform/rtf/texto_rico.h"
 #include "platform/wmf/wmf.h"
 #include "player/activities/rules/palavras.h"
 #include "player/activities/rules/selecao.h"

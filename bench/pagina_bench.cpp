@@ -54,7 +54,7 @@
 #include "files/arquivo_registros.h"
 #include "files/registros.h"
 #include "platform/navegador.h"
-#include "platform/texto_rico.h"
+#include "platform/rtf/texto_rico.h"
 #include "player/activities/atividades.h"
 #include "player/activities/forca.h"
 #include "player/aviso.h"

@@ -21,8 +21,8 @@
 #include <functional>
 
 #include "documento_rtf.h"
-#include "platform/rtf_leitor.h"
-#include "platform/texto_rico.h"
+#include "platform/rtf/leitor.h"
+#include "platform/rtf/texto_rico.h"
 
 namespace {
 

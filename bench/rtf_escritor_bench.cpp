@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "documento_rtf.h"
-#include "platform/rtf_escritor.h"
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/escritor.h"
+#include "platform/rtf/leitor.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -11,7 +11,7 @@
 #include "platform/fonte.h"
 #include "platform/imagem.h"
 #include "platform/mensagens.h"
-#include "platform/texto_rico.h"
+#include "platform/rtf/texto_rico.h"
 
 namespace platform {
 

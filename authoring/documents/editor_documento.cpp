@@ -39,7 +39,7 @@
 #include "files/pastas.h"
 #include "platform/dialogo_arquivos.h"
 #include "platform/escala.h"
-#include "platform/impressao.h"
+#include "platform/rtf/impressao.h"
 #include "platform/mensagens.h"
 
 namespace pravo {

@@ -24,7 +24,7 @@
 #include "platform/escala.h"
 #include "platform/imagem.h"
 #include "platform/quadro_hiper.h"
-#include "platform/texto_rico.h"
+#include "platform/rtf/texto_rico.h"
 
 namespace pravo {
 

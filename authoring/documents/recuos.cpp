@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/rtf_escritor.h"
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/escritor.h"
+#include "platform/rtf/leitor.h"
 
 namespace pravo {
 

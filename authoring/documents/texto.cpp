@@ -27,8 +27,8 @@
 #include "authoring/documents/setas_numero.h"
 #include "platform/fonte.h"
 #include "platform/mensagens.h"
-#include "platform/rtf_escritor.h"
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/escritor.h"
+#include "platform/rtf/leitor.h"
 
 namespace pravo {
 

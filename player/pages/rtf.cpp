@@ -6,9 +6,9 @@
 
 #include "files/pastas.h"
 #include "platform/escala.h"
-#include "platform/impressao.h"
+#include "platform/rtf/impressao.h"
 #include "platform/mensagens.h"
-#include "platform/texto_rico.h"
+#include "platform/rtf/texto_rico.h"
 #include "player/despachante.h"
 #include "player/global.h"
 #include "player/servicos.h"

@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 
 #include "platform/figura.h"
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/leitor.h"
 #include "platform/som/som.h"
 #include "support/aplicacao.h"
 #include "support/pasta_temporaria.h"

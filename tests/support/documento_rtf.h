@@ -15,8 +15,8 @@
 #include <QTextList>
 #include <QTextTable>
 
-#include "platform/rtf_escritor.h"
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/escritor.h"
+#include "platform/rtf/leitor.h"
 
 namespace apoio {
 

@@ -16,7 +16,7 @@
 #include "authoring/documents/html.h"
 #include "authoring/documents/texto.h"
 #include "files/gravacao.h"
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/leitor.h"
 #include "support/disco_pequeno.h"
 #include "support/interrupcao.h"
 #include "windows/authoring/apoio_documentos.h"

@@ -31,8 +31,8 @@
 #include "authoring/documents/texto.h"
 #include "files/arquivo_registros.h"
 #include "platform/fonte.h"
-#include "platform/rtf_leitor.h"
-#include "platform/texto_rico.h"
+#include "platform/rtf/leitor.h"
+#include "platform/rtf/texto_rico.h"
 #include "support/pdf.h"
 #include "windows/authoring/apoio_documentos.h"
 

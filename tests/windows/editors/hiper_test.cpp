@@ -38,7 +38,7 @@
 #include "platform/escala.h"
 #include "platform/imagem.h"
 #include "platform/quadro_hiper.h"
-#include "platform/texto_rico.h"
+#include "platform/rtf/texto_rico.h"
 #include "player/despachante.h"
 #include "player/global.h"
 #include "player/pages/hiper.h"

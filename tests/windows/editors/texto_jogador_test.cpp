@@ -14,7 +14,7 @@
 #include "authoring/documents/recuos.h"
 #include "authoring/documents/texto.h"
 #include "files/registros.h"
-#include "platform/texto_rico.h"
+#include "platform/rtf/texto_rico.h"
 #include "player/despachante.h"
 #include "player/global.h"
 #include "player/pages/rtf.h"

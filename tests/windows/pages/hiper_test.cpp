@@ -19,7 +19,7 @@
 #include "files/geometria_hiper.h"
 #include "platform/imagem.h"
 #include "platform/quadro_hiper.h"
-#include "platform/texto_rico.h"
+#include "platform/rtf/texto_rico.h"
 #include "player/despachante.h"
 #include "player/global.h"
 #include "support/memoria.h"

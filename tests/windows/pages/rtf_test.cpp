@@ -11,7 +11,7 @@
 
 #include "files/registros.h"
 #include "platform/escala.h"
-#include "platform/texto_rico.h"
+#include "platform/rtf/texto_rico.h"
 #include "player/aviso.h"
 #include "player/despachante.h"
 #include "player/pages/paginas.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/figura.h"
-#include "platform/rtf_interno.h"
+#include "platform/rtf/interno/leitor.h"
 
 namespace platform::rtf_interno {
 

@@ -2,7 +2,7 @@
 // are the same document; documents built as the editor builds them come back
 // with the attributes the editor set; the indents of list and plain
 // paragraphs; saving to a file.
-#include "platform/rtf_escritor.h"
+#include "platform/rtf/escritor.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@
 #include <QTextTable>
 #include <cctype>
 
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/leitor.h"
 #include "support/aplicacao.h"
 #include "support/documento_rtf.h"
 #include "support/pasta_temporaria.h"

@@ -1,6 +1,6 @@
 // Our writer of rich text (RTF) from a QTextDocument: what the rich-edit
 // control does when it saves.  It is the reader's counterpart
-// (rtf_leitor.h): what it writes, the reader gives back with the same text
+// (leitor.h): what it writes, the reader gives back with the same text
 // and attributes, and what the reader kept of a document made elsewhere
 // (charsets, colours, pictures with their original bytes and measures,
 // tables with their cell edges, lists) is written back as it was read.

@@ -1,4 +1,4 @@
-#include "platform/texto_rico.h"
+#include "platform/rtf/texto_rico.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPointer>
@@ -9,8 +9,8 @@
 #include <QPrinter>
 #include <QTextDocument>
 
-#include "platform/impressao.h"
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/impressao.h"
+#include "platform/rtf/leitor.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/texto_rico.h"
+#include "platform/rtf/texto_rico.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <QTextTable>
 #include <memory>
 
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/leitor.h"
 #include "support/aplicacao.h"
 #include "support/memoria.h"
 #include "support/pasta_temporaria.h"

@@ -1,6 +1,6 @@
 // The RTF reader on small documents: the text and the attributes each must
 // give, and damaged documents that must still show what can be read.
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/leitor.h"
 
 #include <gtest/gtest.h>
 

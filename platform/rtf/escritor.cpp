@@ -1,7 +1,7 @@
 // The RTF writer: the font and colour tables, the characters and the
 // paragraphs.  The body is written first, so that the tables hold only
 // what it uses; the tables then go before it.
-#include "platform/rtf_escritor.h"
+#include "platform/rtf/escritor.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -14,9 +14,9 @@
 #include "files/gravacao.h"
 #include "files/texto.h"
 #include "platform/fonte.h"
-#include "platform/rtf_escritor_interno.h"
-#include "platform/rtf_interno.h"
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/interno/escritor.h"
+#include "platform/rtf/interno/leitor.h"
+#include "platform/rtf/leitor.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/impressao.h"
+#include "platform/rtf/impressao.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -9,7 +9,7 @@
 #include <QTextList>
 #include <memory>
 
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/leitor.h"
 
 namespace platform {
 

@@ -5,8 +5,8 @@
 #include <QTextTable>
 #include <algorithm>
 
-#include "platform/rtf_interno.h"
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/interno/leitor.h"
+#include "platform/rtf/leitor.h"
 
 namespace platform::rtf_interno {
 

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <ctime>
 
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/leitor.h"
 #include "support/aplicacao.h"
 
 namespace {

@@ -189,8 +189,9 @@ QImage DecodificaFigura(const DadosFigura& f, qint64 maiorArea, QSize* natural);
 // The size the picture is shown at, in twips.
 QSizeF TamanhoFiguraTwips(const DadosFigura& f, QSize natural);
 
-// The reader itself: rtf_leitor.cpp reads tokens and groups, rtf_palavras.cpp
-// acts on the control words.
+// The reader itself: leitor.cpp reads tokens and groups, leitor_texto.cpp
+// puts the text, paragraphs, cells and pictures into the document,
+// palavras.cpp acts on the control words.
 inline constexpr int kMaxProfundidade = 2000;
 inline constexpr int kMaxFontes = 4096;
 inline constexpr int kMaxCores = 4096;

@@ -1,6 +1,6 @@
 // The RTF writer's inner pieces.  Only the writer's own sources include this:
-// rtf_escritor.cpp writes the text, the characters and the paragraphs,
-// rtf_escritor_estrutura.cpp the tables, lists and pictures.
+// escritor.cpp writes the text, the characters and the paragraphs,
+// escritor_estrutura.cpp the tables, lists and pictures.
 #pragma once
 
 #include <QByteArray>
@@ -10,7 +10,7 @@
 #include <QString>
 #include <QTextFrame>
 
-#include "platform/rtf_interno.h"
+#include "platform/rtf/interno/leitor.h"
 
 class QTextBlock;
 class QTextCharFormat;
@@ -39,7 +39,7 @@ class Escritor {
   QByteArray Escreve();
 
  private:
-  // rtf_escritor.cpp
+  // escritor.cpp
   void Palavra(const char* palavra);
   void Palavra(const char* palavra, int n);
   void Simbolo(const char* simbolo);
@@ -55,7 +55,7 @@ class Escritor {
   int IndiceCor(const QColor& cor);
   QByteArray Cabecalho();
 
-  // rtf_escritor_estrutura.cpp
+  // escritor_estrutura.cpp
   void Tabela(const QTextTable* tabela);
   QList<int> BordasTwips(const QTextTable* tabela) const;
   // The columns' widths as the table is laid out, in document units; empty

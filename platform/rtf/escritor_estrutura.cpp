@@ -11,9 +11,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/rtf_escritor_interno.h"
-#include "platform/rtf_interno.h"
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/interno/escritor.h"
+#include "platform/rtf/interno/leitor.h"
+#include "platform/rtf/leitor.h"
 
 namespace platform::rtf_escritor {
 

@@ -1,6 +1,6 @@
 // Format-range printing: a document is laid page after page into one
 // rectangle, each page going on from the first line that did not fit.
-#include "platform/impressao.h"
+#include "platform/rtf/impressao.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "platform/rtf_leitor.h"
+#include "platform/rtf/leitor.h"
 #include "support/pasta_temporaria.h"
 
 namespace {
