@@ -53,25 +53,23 @@ void Construtor::GaranteCelula() {
 
 void Construtor::Grava(Passo::Tipo tipo, const Paragrafo& p, const InfoLista* lista, const QString& texto,
                        const QTextFormat& formato) {
-  Passo passo{tipo, int(linhas_.size()) - 1, celula_, texto, formato, p,
+  Passo passo{tipo, int(colocando_.size() + linhas_.size()) - 1, celula_, texto, formato, p,
               lista ? std::make_shared<const InfoLista>(*lista) : nullptr};
   passos_.push_back(std::move(passo));
 }
 
 void Construtor::ColocaTabela() {
+  ColocaLinhas();
   coletando_ = false;
-  std::deque<Passo> passos;
-  passos.swap(passos_);
   colocando_.clear();
-  colocando_.swap(linhas_);
-  colunasTabela_ = std::max(colunas_, 1);
+  partes_.clear();
   colunas_ = 0;
   linhaAberta_ = false;
   celula_ = 0;
   celulaAberta_ = -1;
-  if (colocando_.empty()) return;
+}
 
-  const Linha& primeira = colocando_.front().definicao;
+QTextTableFormat Construtor::FormatoDaTabela(const Linha& primeira, int colunas) {
   QTextTableFormat tf;
   tf.setCellSpacing(0);
   tf.setCellPadding(TwipsParaDoc(std::clamp(primeira.gap, 0, 1440)));
@@ -98,18 +96,42 @@ void Construtor::ColocaTabela() {
     antes = x;
   }
   if (!larguras.isEmpty()) {
-    while (larguras.size() < colunasTabela_) larguras << larguras.last();
+    while (larguras.size() < colunas) larguras << larguras.last();
     tf.setColumnWidthConstraints(larguras);
   }
   tf.setProperty(rtf::kBordasCelulasTwips, QVariant::fromValue(bordasTwips));
   tf.setAlignment(Qt::AlignLeft);
-  formatoTabela_ = tf;
-  // The table follows the paragraph before it directly: the empty
-  // paragraph that paragraph's \par opened goes after the table instead.
-  if (vazio_ && !aposTabela_ && cursor_.block().length() <= 1 && cursor_.block().previous().isValid())
-    cursor_.deletePreviousChar();
-  primeiraDaParte_ = -1;
-  ColocaParte(0);
+  return tf;
+}
+
+void Construtor::ColocaLinhas() {
+  std::deque<Passo> passos;
+  passos.swap(passos_);
+  const bool comeca = colocando_.empty();
+  for (LinhaTabela& l : linhas_) colocando_.push_back(std::move(l));
+  linhas_.clear();
+  if (colocando_.empty()) return;
+
+  const int colunas = std::max(colunas_, 1);
+  if (comeca) {
+    colunasTabela_ = colunas;
+    formatoTabela_ = FormatoDaTabela(colocando_.front().definicao, colunasTabela_);
+    // The table follows the paragraph before it directly: the empty
+    // paragraph that paragraph's \par opened goes after the table instead.
+    if (vazio_ && !aposTabela_ && cursor_.block().length() <= 1 && cursor_.block().previous().isValid())
+      cursor_.deletePreviousChar();
+    primeiraDaParte_ = -1;
+    ColocaParte(0);
+  } else if (colunas > colunasTabela_) {
+    // A row read after the parts already in the document widened the
+    // table: they take the new columns too, as one table would.
+    formatoTabela_ = FormatoDaTabela(colocando_.front().definicao, colunas);
+    for (QTextTable* parte : partes_) {
+      parte->appendColumns(colunas - colunasTabela_);
+      parte->setFormat(formatoTabela_);
+    }
+    colunasTabela_ = colunas;
+  }
 
   for (const Passo& passo : passos) {
     const InfoLista* lista = passo.lista.get();
@@ -144,7 +166,6 @@ void Construtor::ColocaTabela() {
   }
   // Parts of a long table that no content reached still show their rows.
   ColocaParte(int(colocando_.size()) - 1);
-  colocando_.clear();
 }
 
 void Construtor::ColocaParte(int linha) {
@@ -158,6 +179,7 @@ void Construtor::ColocaParte(int linha) {
     if (primeiraDaParte_ >= 0) SaiDaTabela();
     const int linhas = std::min(porParte, total - inicio);
     tabela_ = cursor_.insertTable(linhas, colunasTabela_, formatoTabela_);
+    partes_.push_back(tabela_);
     primeiraDaParte_ = inicio;
     for (int r = 0; r < linhas; ++r) {
       const Linha& d = colocando_[inicio + r].definicao;
@@ -331,6 +353,9 @@ void Construtor::FimLinha(const Paragrafo&) {
   linhaAberta_ = false;
   celula_ = 0;
   celulaAberta_ = -1;
+  // A long table read in parts puts each part into the document as soon
+  // as its rows are read, so that a view shows them while the rest is read.
+  if (linhasPorTabela_ > 0 && int(linhas_.size()) >= linhasPorTabela_) ColocaLinhas();
 }
 
 void Construtor::Termina(const Paragrafo& p, const InfoLista* lista) {

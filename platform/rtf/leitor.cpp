@@ -38,8 +38,9 @@ bool EhRTF(const QByteArray& bytes) {
 
 namespace rtf_interno {
 
-void Leitor::Le() {
-  while (pos_ < n_ && !fim_) {
+bool Leitor::Le(qsizetype ate) {
+  if (terminado_) return false;
+  while (pos_ < n_ && !fim_ && pos_ < ate) {
     if (!pilha_.empty() && g().destino == Destino::Ignora) {
       PulaIgnorado();
       continue;
@@ -70,6 +71,8 @@ void Leitor::Le() {
         ByteTexto(uchar(ch));
     }
   }
+  if (pos_ < n_ && !fim_) return true;
+  terminado_ = true;
   DescarregaBytes();
   DescarregaRun();
   if (!pilha_.empty()) construtor_.DefineFormatoMarca(Formato(g().c));
@@ -77,6 +80,7 @@ void Leitor::Le() {
   InfoLista& info = info_;
   const bool temLista = InfoListaDe(p, &info);
   construtor_.Termina(p, temLista ? &info : nullptr);
+  return false;
 }
 
 void Leitor::Abre() {
@@ -235,19 +239,38 @@ void Leitor::PulaIgnorado() {
 
 }  // namespace rtf_interno
 
-void LeRTF(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes) {
-  const bool desfazer = doc->isUndoRedoEnabled();
-  doc->setUndoRedoEnabled(false);
-  doc->clear();
-  {
-    QTextCursor bloco(doc);
-    bloco.beginEditBlock();
-    rtf_interno::Leitor leitor(bytes, doc, std::max(0, opcoes.linhasPorTabela));
-    leitor.Le();
-    bloco.endEditBlock();
+LeituraEmPartes::LeituraEmPartes(QByteArray bytes, QTextDocument* doc, const OpcoesRTF& opcoes)
+    : bytes_(std::move(bytes)), doc_(doc), desfazer_(doc->isUndoRedoEnabled()) {
+  doc_->setUndoRedoEnabled(false);
+  doc_->clear();
+  leitor_ = std::make_unique<Leitor>(bytes_, doc_, std::max(0, opcoes.linhasPorTabela));
+}
+
+LeituraEmPartes::~LeituraEmPartes() {
+  leitor_.reset();
+  doc_->setUndoRedoEnabled(desfazer_);
+}
+
+bool LeituraEmPartes::Continua(qsizetype bytes) {
+  if (terminada_) return false;
+  // One change of the document for each piece: a view attached to it lays
+  // out what the piece added once, when the piece ends.
+  QTextCursor bloco(doc_);
+  bloco.beginEditBlock();
+  const qsizetype ate = bytes_.size() - leitor_->Posicao() > bytes ? leitor_->Posicao() + bytes : bytes_.size();
+  terminada_ = !leitor_->Le(ate);
+  bloco.endEditBlock();
+  if (terminada_) {
+    leitor_.reset();
+    doc_->setUndoRedoEnabled(desfazer_);
+    doc_->setModified(false);
   }
-  doc->setUndoRedoEnabled(desfazer);
-  doc->setModified(false);
+  return !terminada_;
+}
+
+void LeRTF(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes) {
+  LeituraEmPartes leitura(bytes, doc, opcoes);
+  leitura.Continua(bytes.size());
 }
 
 void PoeTextoRico(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes) {
@@ -270,9 +293,13 @@ void PoeTextoRico(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& 
   doc->setModified(false);
 }
 
+bool LeArquivoTextoRico(const QString& caminho, QByteArray* bytes) {
+  return files::LeArquivoComum(files::ResolveCaminho(caminho), bytes, kMaiorTextoRico);
+}
+
 bool CarregaTextoRico(const QString& caminho, QTextDocument* doc, const OpcoesRTF& opcoes) {
   QByteArray bytes;
-  const bool lido = files::LeArquivoComum(files::ResolveCaminho(caminho), &bytes, kMaiorTextoRico);
+  const bool lido = LeArquivoTextoRico(caminho, &bytes);
   PoeTextoRico(bytes, doc, opcoes);
   return lido || EhRTF(bytes);
 }

@@ -31,10 +31,15 @@
 #include <QByteArray>
 #include <QString>
 #include <QTextFormat>
+#include <memory>
 
 class QTextDocument;
 
 namespace platform {
+
+namespace rtf_interno {
+class Leitor;
+}
 
 namespace rtf {
 inline constexpr int kCharset = QTextFormat::UserProperty + 1;
@@ -75,6 +80,32 @@ inline constexpr int kLinhasPorTabelaVista = 100;
 // of ours and is not read at all, so a page never reads gigabytes.
 inline constexpr qint64 kMaiorTextoRico = qint64(16) << 20;
 
+// The RTF in the bytes read into the document a piece at a time, so that a
+// view shows the beginning of a long document while the rest is read: the
+// document is emptied when the reading begins, and each piece adds to it
+// what it completes (a long table one part of OpcoesRTF at a time).  The
+// document must outlive the reading; one left unfinished keeps what was
+// read.
+class LeituraEmPartes {
+ public:
+  LeituraEmPartes(QByteArray bytes, QTextDocument* doc, const OpcoesRTF& opcoes = {});
+  ~LeituraEmPartes();
+  LeituraEmPartes(const LeituraEmPartes&) = delete;
+  LeituraEmPartes& operator=(const LeituraEmPartes&) = delete;
+
+  // Reads about `bytes` more bytes of the RTF; false once the document is
+  // whole.
+  bool Continua(qsizetype bytes);
+  bool Terminada() const { return terminada_; }
+
+ private:
+  QByteArray bytes_;
+  QTextDocument* doc_;
+  bool desfazer_;
+  std::unique_ptr<rtf_interno::Leitor> leitor_;
+  bool terminada_ = false;
+};
+
 // Replaces the document's content with the RTF in the bytes.
 void LeRTF(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes = {});
 
@@ -88,5 +119,8 @@ void PoeTextoRico(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& 
 // text.  A file that cannot be read, or is larger than kMaiorTextoRico,
 // leaves the document empty; false then.
 bool CarregaTextoRico(const QString& caminho, QTextDocument* doc, const OpcoesRTF& opcoes = {});
+// The file's bytes as CarregaTextoRico reads them; false (and no bytes)
+// when it cannot be read or is larger than kMaiorTextoRico.
+bool LeArquivoTextoRico(const QString& caminho, QByteArray* bytes);
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QTextBlock>
 #include <algorithm>
+#include <limits>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -13,6 +14,19 @@
 #include "platform/rtf/leitor.h"
 
 namespace platform {
+
+namespace {
+
+// The reading of a long document goes on a piece of this many bytes at each
+// turn of the event loop: some tens of milliseconds of reading and layout
+// (a table's 1,200 rows), so the page answers while the rest comes in, and
+// few enough pieces that repainting the screen after each costs little.
+// The first piece, read before the page shows, doubles until it fills the
+// screen.
+constexpr qsizetype kBytesPorEtapa = 64 * 1024;
+constexpr qsizetype kPrimeiraEtapa = 16 * 1024;
+
+}  // namespace
 
 TextoRico::TextoRico(QWidget* pai) : QTextEdit(pai) {
   setReadOnly(true);
@@ -22,11 +36,20 @@ TextoRico::TextoRico(QWidget* pai) : QTextEdit(pai) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setAcceptRichText(true);
+  etapa_.setInterval(0);
+  connect(&etapa_, &QTimer::timeout, this, [this] {
+    if (!leitura_ || !leitura_->Continua(kBytesPorEtapa)) ParaLeitura();
+  });
 }
 
+TextoRico::~TextoRico() = default;
+
 bool TextoRico::Carrega(const QString& caminho) {
+  ParaLeitura();
   // The document is read apart, where no layout follows each insertion,
-  // and handed to the control whole: laid out once, as far as it is shown.
+  // and handed to the control laid out as far as it is shown.  A long one
+  // is handed over once its first screen is read; the rest is read into
+  // it afterwards, a piece at a time (see kBytesPorEtapa).
   const QPointer<QTextDocument> atual = document();
   auto* novo = new QTextDocument(this);
   novo->setUndoRedoEnabled(false);
@@ -35,7 +58,12 @@ bool TextoRico::Carrega(const QString& caminho) {
   novo->setDocumentMargin(atual->documentMargin());
   novo->setIndentWidth(atual->indentWidth());
   novo->setUseDesignMetrics(atual->useDesignMetrics());
-  const bool ok = CarregaTextoRico(caminho, novo, OpcoesRTF{kLinhasPorTabelaVista});
+  QByteArray bytes;
+  const bool ok = LeArquivoTextoRico(caminho, &bytes);
+  if (EhRTF(bytes))
+    leitura_ = std::make_unique<LeituraEmPartes>(std::move(bytes), novo, OpcoesRTF{kLinhasPorTabelaVista});
+  else
+    PoeTextoRico(bytes, novo);
   // What was shown goes first, so that a scroll bar put in place for the
   // new document lays nothing of the old one out again.
   if (!atual->isEmpty()) atual->clear();
@@ -48,7 +76,18 @@ bool TextoRico::Carrega(const QString& caminho) {
   if (atual && atual->parent() == this) delete atual.data();
   moveCursor(QTextCursor::Start);
   ensureCursorVisible();
+  if (leitura_) etapa_.start();
   return ok;
+}
+
+void TextoRico::TerminaCarga() {
+  if (leitura_) leitura_->Continua(std::numeric_limits<qsizetype>::max());
+  ParaLeitura();
+}
+
+void TextoRico::ParaLeitura() {
+  etapa_.stop();
+  leitura_.reset();
 }
 
 void TextoRico::ContaLayouts(QTextDocument* doc) {
@@ -72,16 +111,23 @@ void TextoRico::PreparaLargura(QTextDocument* doc) {
   // the bar.
   doc->setTextWidth(comBarra);
   QAbstractTextDocumentLayout* layout = doc->documentLayout();
-  bool transborda = false;
-  for (int pos = 1024;; pos *= 2) {
-    const QTextBlock b = doc->findBlock(std::min(pos, doc->characterCount() - 1));
-    if (layout->blockBoundingRect(b).bottom() > altura) {
-      transborda = true;
-      break;
+  const auto transborda = [&] {
+    for (int pos = 1024;; pos *= 2) {
+      const QTextBlock b = doc->findBlock(std::min(pos, doc->characterCount() - 1));
+      if (layout->blockBoundingRect(b).bottom() > altura) return true;
+      if (pos >= doc->characterCount()) return false;
     }
-    if (pos >= doc->characterCount()) break;
+  };
+  // A document still being read is read on until it overflows the screen
+  // or ends.
+  bool mais = leitura_ && leitura_->Continua(kPrimeiraEtapa);
+  bool cheio = transborda();
+  for (qsizetype pedaco = kPrimeiraEtapa * 2; mais && !cheio; pedaco *= 2) {
+    mais = leitura_->Continua(pedaco);
+    cheio = transborda();
   }
-  if (transborda) {
+  if (!mais) leitura_.reset();
+  if (cheio) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   } else {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -89,9 +135,13 @@ void TextoRico::PreparaLargura(QTextDocument* doc) {
   }
 }
 
-void TextoRico::Limpa() { document()->clear(); }
+void TextoRico::Limpa() {
+  ParaLeitura();
+  document()->clear();
+}
 
 bool TextoRico::Imprime(const QString& titulo) {
+  TerminaCarga();
   QPrinter impressora(QPrinter::HighResolution);
   return ImprimeRTF(impressora, titulo, *document());
 }

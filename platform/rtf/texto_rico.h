@@ -4,13 +4,18 @@
 
 #include <QString>
 #include <QTextEdit>
+#include <QTimer>
+#include <memory>
 
 namespace platform {
+
+class LeituraEmPartes;
 
 class TextoRico : public QTextEdit {
   Q_OBJECT
  public:
   explicit TextoRico(QWidget* pai = nullptr);
+  ~TextoRico() override;
 
   // Loads the file in place of what is shown; a file that cannot be read
   // shows nothing.  False then.  The document is read apart and handed over
@@ -18,7 +23,14 @@ class TextoRico : public QTextEdit {
   // needs already in place, so the control never lays it out again at
   // another width; long tables are read in parts (OpcoesRTF), so only the
   // first screen is laid out before the page shows and the rest follows.
+  // A long RTF document is handed over once its first screen is read, and
+  // the rest is read into it while the page is shown, a piece at each turn
+  // of the event loop (Carregando() meanwhile).
   bool Carrega(const QString& caminho);
+  bool Carregando() const { return leitura_ != nullptr; }
+  // Reads at once what is still to be read of the document shown: whatever
+  // takes the whole document (printing) does this first.
+  void TerminaCarga();
   // The widths at which the document shown has been laid out since it was
   // handed to the control: 1 when it was laid out once.  (Before, it is
   // laid out as far as one screen, to know whether it needs the bar.)
@@ -33,6 +45,10 @@ class TextoRico : public QTextEdit {
   // overflows the screen.
   void PreparaLargura(QTextDocument* doc);
   void ContaLayouts(QTextDocument* doc);
+  void ParaLeitura();
+
+  std::unique_ptr<LeituraEmPartes> leitura_;
+  QTimer etapa_;
 
   int larguras_ = 0;
   double ultimaLargura_ = -1;

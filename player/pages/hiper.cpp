@@ -365,6 +365,7 @@ void TfrmHiper::Imprime(QPainter& pintor, const std::function<bool()>& novaPagin
   const QRect twips = platform::RetanguloPaginaTwips(*dispositivo);
   // Every page takes the text into the same rectangle; the layout is cut into
   // pages beforehand, so a line or picture taller than the space still ends.
+  reTexto->TerminaCarga();
   platform::ImprimeIntervalo(pintor, *reTexto->document(),
                              files::RetanguloTextoImpresso(QSize(twips.right(), twips.bottom())), novaPagina);
 }

@@ -67,6 +67,7 @@ void TfrmRTF::FormClose() { RichEdit1->Limpa(); }
 void TfrmRTF::btnImprimirClick() { ImprimeRTF(QString(), RichEdit1); }
 
 void TfrmRTF::ImprimeRTF(const QString& titulo, platform::TextoRico* richEdit) {
+  richEdit->TerminaCarga();
   ImprimeNaImpressora([&](QPrinter& impressora) {
     return platform::ImprimeRTF(impressora, titulo, *richEdit->document());
   });

@@ -15,7 +15,9 @@
 #include <QTextFormat>
 #include <QTextListFormat>
 #include <QTextOption>
+#include <QTextTableFormat>
 #include <deque>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -133,6 +135,10 @@ class Construtor {
   // Inserts the gathered table with its final rows and columns, then puts
   // its content into its cells in the order read.
   void ColocaTabela();
+  // Puts the rows gathered so far, and their content, into the document
+  // after the rows of the table already there.
+  void ColocaLinhas();
+  static QTextTableFormat FormatoDaTabela(const Linha& primeira, int colunas);
   void VaiParaCelula(int linha, int celula);
   // The table, or the part of a long table, that holds row `linha` of the
   // gathered rows: inserted when the content reaches it.
@@ -148,6 +154,7 @@ class Construtor {
   // The gathered table being put in: its rows, its format, and the first
   // gathered row of the part in tabela_.
   std::vector<LinhaTabela> colocando_;
+  std::vector<QTextTable*> partes_;  // the parts of it in the document
   QTextTableFormat formatoTabela_;
   int colunasTabela_ = 0;
   int primeiraDaParte_ = 0;
@@ -231,7 +238,11 @@ class Leitor {
     pilha_.reserve(64);
   }
 
-  void Le();
+  // Reads on as far as byte `ate` (a token at a time; an ignored group
+  // whole); at the end of the bytes the document is finished.  True while
+  // there is more to read.
+  bool Le(qsizetype ate = std::numeric_limits<qsizetype>::max());
+  qsizetype Posicao() const { return pos_; }
 
  private:
   Grupo& g() { return pilha_.back(); }
@@ -274,6 +285,7 @@ class Leitor {
   int excesso_ = 0;
   bool asterisco_ = false;
   bool fim_ = false;
+  bool terminado_ = false;
   int pular_ = 0;
 
   QByteArray bytes_;  // text bytes not yet decoded
