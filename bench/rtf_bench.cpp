@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
   std::vector<double> primeiraTela, inteira;
   int passes = 0;
   double pausa = 0;
-  qsizetype linhas = 0;
+  qsizetype partes = 0;
   for (int i = 0; i < 5; ++i) {
     QElapsedTimer t;
     t.start();
@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
     LayoutInteiro(*re.document());
     while (re.verticalScrollBar()->maximum() == 0 && t.elapsed() < 20000) app.processEvents();
     inteira.push_back(t.nsecsElapsed() / 1e6);
-    linhas = re.document()->rootFrame()->childFrames().size();
+    partes = re.document()->rootFrame()->childFrames().size();
     passes = std::max(passes, re.Layouts());
     Q_UNUSED(tela);
   }
@@ -166,7 +166,7 @@ int main(int argc, char** argv) {
   const double razaoPagina = bench::Mediana(inteira) / qtTabela;
   std::printf("  whole document read and laid out %.1f ms (%lld parts of the table), ratio to Qt's %.2f  "
               "goal: <= 1.2  %s\n",
-              bench::Mediana(inteira), static_cast<long long>(linhas), razaoPagina,
+              bench::Mediana(inteira), static_cast<long long>(partes), razaoPagina,
               razaoPagina <= 1.2 ? "met" : "NOT MET");
   std::printf("  layouts of the document: %d  goal: 1  %s\n", passes, passes == 1 ? "met" : "NOT MET");
   std::printf("  longest turn of the event loop while the rest is read: %.1f ms  (for information)\n", pausa);

@@ -39,7 +39,6 @@ bool EhRTF(const QByteArray& bytes) {
 namespace rtf_interno {
 
 bool Leitor::Le(qsizetype ate) {
-  if (terminado_) return false;
   while (pos_ < n_ && !fim_ && pos_ < ate) {
     if (!pilha_.empty() && g().destino == Destino::Ignora) {
       PulaIgnorado();
@@ -72,7 +71,6 @@ bool Leitor::Le(qsizetype ate) {
     }
   }
   if (pos_ < n_ && !fim_) return true;
-  terminado_ = true;
   DescarregaBytes();
   DescarregaRun();
   if (!pilha_.empty()) construtor_.DefineFormatoMarca(Formato(g().c));
@@ -247,25 +245,26 @@ LeituraEmPartes::LeituraEmPartes(QByteArray bytes, QTextDocument* doc, const Opc
 }
 
 LeituraEmPartes::~LeituraEmPartes() {
+  if (!leitor_) return;
   leitor_.reset();
   doc_->setUndoRedoEnabled(desfazer_);
 }
 
 bool LeituraEmPartes::Continua(qsizetype bytes) {
-  if (terminada_) return false;
+  if (!leitor_) return false;
   // One change of the document for each piece: a view attached to it lays
   // out what the piece added once, when the piece ends.
   QTextCursor bloco(doc_);
   bloco.beginEditBlock();
   const qsizetype ate = bytes_.size() - leitor_->Posicao() > bytes ? leitor_->Posicao() + bytes : bytes_.size();
-  terminada_ = !leitor_->Le(ate);
+  const bool mais = leitor_->Le(ate);
   bloco.endEditBlock();
-  if (terminada_) {
+  if (!mais) {
     leitor_.reset();
     doc_->setUndoRedoEnabled(desfazer_);
     doc_->setModified(false);
   }
-  return !terminada_;
+  return mais;
 }
 
 void LeRTF(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes) {
@@ -273,11 +272,8 @@ void LeRTF(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes)
   leitura.Continua(bytes.size());
 }
 
-void PoeTextoRico(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes) {
-  if (EhRTF(bytes)) {
-    LeRTF(bytes, doc, opcoes);
-    return;
-  }
+std::unique_ptr<LeituraEmPartes> ComecaTextoRico(QByteArray bytes, QTextDocument* doc, const OpcoesRTF& opcoes) {
+  if (EhRTF(bytes)) return std::make_unique<LeituraEmPartes>(std::move(bytes), doc, opcoes);
   QString texto;
   if (bytes.startsWith("\xEF\xBB\xBF"))
     texto = QString::fromUtf8(bytes.mid(3));
@@ -291,6 +287,11 @@ void PoeTextoRico(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& 
   doc->setPlainText(texto);
   doc->setUndoRedoEnabled(desfazer);
   doc->setModified(false);
+  return nullptr;
+}
+
+void PoeTextoRico(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes) {
+  if (auto leitura = ComecaTextoRico(bytes, doc, opcoes)) leitura->Continua(bytes.size());
 }
 
 bool LeArquivoTextoRico(const QString& caminho, QByteArray* bytes) {

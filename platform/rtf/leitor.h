@@ -96,14 +96,13 @@ class LeituraEmPartes {
   // Reads about `bytes` more bytes of the RTF; false once the document is
   // whole.
   bool Continua(qsizetype bytes);
-  bool Terminada() const { return terminada_; }
+  bool Terminada() const { return !leitor_; }
 
  private:
   QByteArray bytes_;
   QTextDocument* doc_;
   bool desfazer_;
-  std::unique_ptr<rtf_interno::Leitor> leitor_;
-  bool terminada_ = false;
+  std::unique_ptr<rtf_interno::Leitor> leitor_;  // none once the document is whole
 };
 
 // Replaces the document's content with the RTF in the bytes.
@@ -113,6 +112,9 @@ void LeRTF(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes 
 // takes them: RTF when they are RTF, else their Windows-1252 text (UTF-8
 // after the UTF-8 mark) as plain text.
 void PoeTextoRico(const QByteArray& bytes, QTextDocument* doc, const OpcoesRTF& opcoes = {});
+// The same, with RTF read a piece at a time: the reading, which the caller
+// takes on; plain text is put in at once, and there is none (null).
+std::unique_ptr<LeituraEmPartes> ComecaTextoRico(QByteArray bytes, QTextDocument* doc, const OpcoesRTF& opcoes = {});
 
 // Replaces the document's content with the file, as the rich-edit control
 // loads it: RTF when the file is RTF, else its Windows-1252 text as plain

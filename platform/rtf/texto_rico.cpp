@@ -60,10 +60,7 @@ bool TextoRico::Carrega(const QString& caminho) {
   novo->setUseDesignMetrics(atual->useDesignMetrics());
   QByteArray bytes;
   const bool ok = LeArquivoTextoRico(caminho, &bytes);
-  if (EhRTF(bytes))
-    leitura_ = std::make_unique<LeituraEmPartes>(std::move(bytes), novo, OpcoesRTF{kLinhasPorTabelaVista});
-  else
-    PoeTextoRico(bytes, novo);
+  leitura_ = ComecaTextoRico(std::move(bytes), novo, OpcoesRTF{kLinhasPorTabelaVista});
   // What was shown goes first, so that a scroll bar put in place for the
   // new document lays nothing of the old one out again.
   if (!atual->isEmpty()) atual->clear();

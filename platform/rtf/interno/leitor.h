@@ -17,7 +17,6 @@
 #include <QTextOption>
 #include <QTextTableFormat>
 #include <deque>
-#include <limits>
 #include <memory>
 #include <vector>
 
@@ -239,9 +238,9 @@ class Leitor {
   }
 
   // Reads on as far as byte `ate` (a token at a time; an ignored group
-  // whole); at the end of the bytes the document is finished.  True while
-  // there is more to read.
-  bool Le(qsizetype ate = std::numeric_limits<qsizetype>::max());
+  // whole); at the end of the bytes the document is finished, and the
+  // reader is done with.  True while there is more to read.
+  bool Le(qsizetype ate);
   qsizetype Posicao() const { return pos_; }
 
  private:
@@ -285,7 +284,6 @@ class Leitor {
   int excesso_ = 0;
   bool asterisco_ = false;
   bool fim_ = false;
-  bool terminado_ = false;
   int pular_ = 0;
 
   QByteArray bytes_;  // text bytes not yet decoded
