@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -15,18 +14,14 @@
 #include <QTextDocument>
 
 #include "platform/rtf/leitor.h"
+#include "support/aplicacao.h"
 #include "support/pasta_temporaria.h"
 
 namespace {
 
 class AmbienteQt : public ::testing::Environment {
  public:
-  void SetUp() override {
-    static int argc = 1;
-    static char nome[] = "impressao_test";
-    static char* argv[] = {nome, nullptr};
-    if (!qApp) new QApplication(argc, argv);
-  }
+  void SetUp() override { apoio::Aplicacao(); }
 };
 const auto* const kAmbiente = ::testing::AddGlobalTestEnvironment(new AmbienteQt);
 

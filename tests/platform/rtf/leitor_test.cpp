@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QBuffer>
 #include <QImage>
 #include <QStringDecoder>
@@ -16,18 +15,14 @@
 #include <functional>
 #include <optional>
 
+#include "support/aplicacao.h"
 #include "support/pasta_temporaria.h"
 
 namespace {
 
 class AmbienteQt : public ::testing::Environment {
  public:
-  void SetUp() override {
-    static int argc = 1;
-    static char nome[] = "rtf_leitor_test";
-    static char* argv[] = {nome, nullptr};
-    if (!qApp) new QApplication(argc, argv);
-  }
+  void SetUp() override { apoio::Aplicacao(); }
 };
 const auto* const kAmbiente = ::testing::AddGlobalTestEnvironment(new AmbienteQt);
 
