@@ -7,10 +7,8 @@
 #include <QTextBlock>
 #include <algorithm>
 #include <limits>
-#include <QPrinter>
 #include <QTextDocument>
 
-#include "platform/rtf/impressao.h"
 #include "platform/rtf/leitor.h"
 
 namespace platform {
@@ -135,12 +133,6 @@ void TextoRico::PreparaLargura(QTextDocument* doc) {
 void TextoRico::Limpa() {
   ParaLeitura();
   document()->clear();
-}
-
-bool TextoRico::Imprime(const QString& titulo) {
-  TerminaCarga();
-  QPrinter impressora(QPrinter::HighResolution);
-  return ImprimeRTF(impressora, titulo, *document());
 }
 
 }  // namespace platform

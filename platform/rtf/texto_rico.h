@@ -29,15 +29,13 @@ class TextoRico : public QTextEdit {
   bool Carrega(const QString& caminho);
   bool Carregando() const { return leitura_ != nullptr; }
   // Reads at once what is still to be read of the document shown: whatever
-  // takes the whole document (printing) does this first.
+  // takes the whole document (printing, ImprimeRTF) does this first.
   void TerminaCarga();
   // The widths at which the document shown has been laid out since it was
   // handed to the control: 1 when it was laid out once.  (Before, it is
   // laid out as far as one screen, to know whether it needs the bar.)
   int Layouts() const { return larguras_; }
   void Limpa();
-  // Prints the document on the printer with the job title (ImprimeRTF).
-  bool Imprime(const QString& titulo);
 
  private:
   // Lays the new document out, as far as one screen, at the width it is
